@@ -1,0 +1,5 @@
+#include "GeneratorFactories.h"
+
+#include "Midpoint.h"
+
+CurveGen* createMidpoint(void* userData) { return createGenerator<Midpoint>(userData); }

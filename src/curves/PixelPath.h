@@ -1,0 +1,37 @@
+#pragma once
+#include <cstdint>
+
+#include "Rgb.h"
+#include "Vec2.h"
+
+class Panel;
+
+// Every construction draws its curve in green with a two-pixel pen.
+constexpr std::int32_t CURVE_PEN_WIDTH = 2;
+constexpr Rgb CURVE_COLOUR{0, 255, 0};
+
+// Draws a chain of curve segments into a panel, converting each float vertex to pixels once.
+// A segment with a non-finite end is left out, and so is one whose ends fall on the same
+// pixel, which would draw nothing anyway.
+class PixelPath {
+public:
+    PixelPath(Panel& panel, std::int32_t penWidth, Rgb colour) : panel(panel), penWidth(penWidth), colour(colour) {}
+
+    // Truncation toward zero; finite values beyond int32 saturate, NaN gives 0.
+    static std::int32_t toPixel(double value);
+
+    void moveTo(const Vec2& point);
+    void lineTo(const Vec2& point);
+
+private:
+    struct Pixel {
+        std::int32_t x = 0, y = 0;
+        bool valid = false;  // false for a non-finite point
+    };
+    static Pixel pixelOf(const Vec2& point);
+
+    Panel& panel;
+    std::int32_t penWidth;
+    Rgb colour;
+    Pixel current;
+};

@@ -1,0 +1,28 @@
+#pragma once
+#include <cstdint>
+
+class Panel;
+class ScrollBar;
+class TextObj;
+
+// The "Curve Res:" row below the drawing panel: the resolution bar and its label, in the
+// frame panel, alive exactly as long as the generator that holds the row.
+class ResolutionRow {
+public:
+    // Creates the bar, then the label, in the drawing panel's parent (the order of its lists).
+    ResolutionRow(Panel& panel, std::int32_t initial, std::int32_t maximum);
+    ~ResolutionRow();
+    ResolutionRow(const ResolutionRow&) = delete;
+    ResolutionRow& operator=(const ResolutionRow&) = delete;
+
+    // Label at the panel's left edge, bar after the label column, both under the panel.
+    void layout();
+    std::int32_t resolution() const;
+
+    ScrollBar* resBar;
+    std::int32_t labelWidth = 70;
+    TextObj* resLabel = nullptr;
+
+private:
+    Panel& drawingPanel;
+};

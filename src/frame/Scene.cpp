@@ -1,0 +1,75 @@
+#include "Scene.h"
+
+#include "ControlManager.h"
+#include "CurveGen.h"
+#include "GeneratorFactories.h"
+#include "Panel.h"
+#include "SizeController.h"
+#include "Tab.h"
+#include "VariableWidth.h"
+#include "Window.h"
+
+namespace {
+
+Panel* createFramePanel(Window& window) {
+    Panel* frame = window.createPanel(300, 300);
+    frame->red = frame->green = frame->blue = 200;
+    frame->clear();
+    frame->addObject(new VariableWidth(1.0f, 1.0f));
+    return frame;
+}
+
+// Margins of 15 left and right, 25 above for the tab strip and 40 below for the controls.
+SizeController* addDrawingLayout(Panel& drawing) {
+    auto* layout = new SizeController;
+    drawing.addObject(layout);
+    layout->leftRule.enable();
+    layout->leftRule.setOffset(15);
+    layout->widthRule.enable();
+    layout->widthRule.setOffset(-30);
+    layout->widthRule.setFactor(1.0f);
+    layout->topRule.enable();
+    layout->topRule.setOffset(25);
+    layout->heightRule.enable();
+    layout->heightRule.setOffset(-65);
+    layout->heightRule.setFactor(1.0f);
+    return layout;
+}
+
+Tab* addTabStrip(Panel& frame, Panel& drawing, ControlManager& manager) {
+    auto* tab = new Tab(&drawing, 15);
+    frame.addObject(tab);
+    tab->addEntry("DeBoor Splines", 110, nullptr, &manager);
+    tab->addEntry("Cubic Splines", 95, nullptr, &manager);
+    tab->addEntry("Polynomial", 85, nullptr, &manager);
+    tab->addEntry("NLI", 75, nullptr, &manager);
+    tab->addEntry("BB-Form", 75, nullptr, &manager);
+    tab->addEntry("Midpoint", 75, createMidpoint, &manager);
+    return tab;
+}
+
+}  // namespace
+
+Scene buildScene(Window& window) {
+    Scene scene;
+    scene.window = &window;
+    scene.framePanel = createFramePanel(window);
+
+    scene.drawingPanel = scene.framePanel->createChild(300, 500);
+    scene.drawingPanel->red = scene.drawingPanel->green = scene.drawingPanel->blue = 255;
+    scene.drawingPanel->clear();
+    scene.sizeController = addDrawingLayout(*scene.drawingPanel);
+
+    // Added only now that the drawing panel has its parent: the manager puts "Clear" there.
+    scene.manager = new ControlManager;
+    scene.drawingPanel->addObject(scene.manager);
+
+    scene.tab = addTabStrip(*scene.framePanel, *scene.drawingPanel, *scene.manager);
+    scene.tab->select(0);
+    return scene;
+}
+
+void tearDownScene(Scene& scene) {
+    delete scene.manager->generator;
+    scene.manager->generator = nullptr;
+}

@@ -1,0 +1,24 @@
+#include <cstdio>
+#include <memory>
+
+#include "FltkPlatform.h"
+#include "Scene.h"
+#include "Window.h"
+
+namespace {
+const char* const CAPTION = "Tessary - Plane Curves - Interactive Curve Constructions";
+}
+
+int main() {
+    if (!FltkPlatform::displayAvailable()) {
+        std::fprintf(stderr, "tessary: no X display; run it on a desktop, or headless as: xvfb-run -a make run\n");
+        return 1;
+    }
+    installPlatform(std::make_unique<FltkPlatform>());
+    Window* window = new Window(CAPTION, 0, 0, 600, 600);
+    Scene scene = buildScene(*window);
+    runMainLoop(*window);
+    tearDownScene(scene);
+    delete window;
+    return 0;
+}

@@ -1,0 +1,44 @@
+#include "CheckBox.h"
+
+#include "NativeControl.h"
+#include "Platform.h"
+#include "Window.h"
+
+CheckBox::CheckBox(Window* window, std::int32_t x, std::int32_t y, std::int32_t width, std::int32_t height,
+                   const char* text)
+    : Control(window) {
+    createNativeControl(*this, "BUTTON", text, WS_CHILD | WS_VISIBLE | BS_CHECKBOX, x, y, width, height);
+    // The frame panel's grey, so the box blends into it.
+    brush = platform().createSolidBrush(rgb(200, 200, 200));
+    setChecked(0);
+}
+
+CheckBox::~CheckBox() {
+    platform().destroyWindow(handle);
+    platform().deleteBrush(brush);
+}
+
+void CheckBox::setChecked(std::int32_t value) {
+    checked = value;
+    platform().sendMessage(handle, BM_SETCHECK, static_cast<WPARAM>(checked), 0);
+}
+
+void CheckBox::activate() {
+    // The platform does not toggle a BS_CHECKBOX mark: the program keeps it.
+    setChecked(checked == 0 ? 1 : 0);
+    platform().setFocus(window->nativeHandle());
+    if (callback != nullptr) callback(checked, userData);
+}
+
+LRESULT CheckBox::handleMessage(std::uint32_t message, WPARAM wParam, LPARAM lParam) {
+    if (lParam != handle) return 0;
+    switch (message) {
+    case WM_COMMAND:
+        if (highWord(wParam) == BN_CLICKED) activate();
+        return 1;
+    case WM_CTLCOLORSTATIC:
+        // Our surfaces draw text transparently already; only the background brush is needed.
+        return static_cast<LRESULT>(brush);
+    default: return 0;
+    }
+}

@@ -1,0 +1,89 @@
+#include "ControlPoint.h"
+
+#include <algorithm>
+#include <cstdlib>
+
+#include "Panel.h"
+#include "Window.h"
+
+namespace {
+
+std::int32_t saturate(std::int64_t value) {
+    return static_cast<std::int32_t>(std::clamp<std::int64_t>(value, INT32_MIN, INT32_MAX));
+}
+
+// Lower bound first, then the upper one, so in a panel narrower than 2r the upper bound wins.
+bool clampAxis(std::int32_t& value, std::int32_t radius, std::int32_t size) {
+    bool moved = false;
+    if (value < radius) {
+        value = radius;
+        moved = true;
+    }
+    const std::int32_t upper = saturate(std::int64_t{size} - radius);
+    if (value > upper) {
+        value = upper;
+        moved = true;
+    }
+    return moved;
+}
+
+bool leftDown(const MouseState& mouse) { return (mouse.buttons & MOUSE_LEFT) != 0; }
+
+}  // namespace
+
+ControlPoint::ControlPoint(std::int32_t x, std::int32_t y, std::int32_t radius)
+    : Object(KIND_CONTROL_POINT), x(x), y(y), radius(radius) {}
+
+bool ControlPoint::hit() const {
+    // 64-bit: the mouse may be far outside the panel.
+    const std::uint64_t dx = std::llabs(std::int64_t{owner->mouse.x} - x);
+    const std::uint64_t dy = std::llabs(std::int64_t{owner->mouse.y} - y);
+    const std::uint64_t r = std::llabs(std::int64_t{radius});
+    if (dx > r || dy > r) return false;
+    return dx * dx + dy * dy <= r * r;
+}
+
+void ControlPoint::attached() { clampInto(owner->width, owner->height); }
+
+void ControlPoint::update() {
+    const MouseState& win = owner->window->mouse;
+    if (dragging != 0 && leftDown(win)) {
+        // The test subtracts the grab offset while follow() places at mouse minus offset, so a
+        // drag with an offset redraws on every frame, even while the mouse rests.
+        if (std::int64_t{owner->x} + x - grabDx != win.x || std::int64_t{owner->y} + y - grabDy != win.y)
+            follow(owner->mouse.x, owner->mouse.y);
+    } else if (leftWasDown == 0 && leftDown(win) && hit()) {
+        dragging = 1;
+        grabDx = owner->mouse.x - x;
+        grabDy = owner->mouse.y - y;
+        draw();
+    } else if (dragging != 0) {
+        dragging = 0;
+        draw();
+    }
+    leftWasDown = leftDown(win) ? 1 : 0;
+}
+
+void ControlPoint::draw() {
+    if (dragging != 0)
+        owner->drawCircle(x, y, radius, radius / 4, 0, 255, 0, 0, 0, 0);
+    else
+        owner->drawDisc(x, y, radius, 255, 0, 0);
+}
+
+void ControlPoint::resized(std::int32_t width, std::int32_t height) {
+    if (clampInto(width, height)) owner->dirty = 1;
+}
+
+bool ControlPoint::clampInto(std::int32_t width, std::int32_t height) {
+    const bool movedX = clampAxis(x, radius, width);
+    const bool movedY = clampAxis(y, radius, height);
+    return movedX || movedY;
+}
+
+void ControlPoint::follow(std::int32_t mouseX, std::int32_t mouseY) {
+    x = saturate(std::int64_t{mouseX} - grabDx);
+    y = saturate(std::int64_t{mouseY} - grabDy);
+    owner->dirty = 1;
+    clampInto(owner->width, owner->height);
+}

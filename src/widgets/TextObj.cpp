@@ -1,0 +1,5 @@
+#include "TextObj.h"
+
+#include "Panel.h"
+
+void TextObj::draw() { owner->drawText(x, y, text); }

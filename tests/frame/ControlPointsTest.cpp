@@ -1,0 +1,87 @@
+// Placing, dragging, clamping and clearing control points in the drawing panel.
+#include "Button.h"
+#include "DrawingSceneFixture.h"
+
+namespace {
+
+class ControlPointsTest : public DrawingSceneFixture {
+protected:
+    void expectAt(std::size_t index, std::int32_t x, std::int32_t y) {
+        EXPECT_EQ(point(index).x, x) << "point " << index;
+        EXPECT_EQ(point(index).y, y) << "point " << index;
+    }
+};
+
+TEST_F(ControlPointsTest, APressWithinTheRadiusGrabsThePointInsteadOfPlacingOne) {
+    const struct {
+        std::int32_t dx, dy;
+        bool hits;
+    } cases[] = {{6, 0, true}, {0, -6, true}, {-4, -4, true}, {5, 4, false}, {6, 1, false}};
+    for (const auto& c : cases) {
+        ControlManager::clear(manager);
+        clickIn(200, 200);
+        pressIn(200 + c.dx, 200 + c.dy);
+        EXPECT_EQ(manager->points.size(), c.hits ? 1u : 2u) << c.dx << ", " << c.dy;
+        EXPECT_EQ(point(0).dragging, c.hits ? 1 : 0) << c.dx << ", " << c.dy;
+        releaseIn(200 + c.dx, 200 + c.dy);
+    }
+    // Far-away mouse positions must not overflow the distance.
+    for (const std::int32_t far : {INT32_MAX, INT32_MIN}) {
+        drawingPanel->mouse.x = drawingPanel->mouse.y = far;
+        EXPECT_FALSE(point(0).hit()) << far;
+    }
+}
+
+TEST_F(ControlPointsTest, OverlappingPointsDragTogetherKeepingTheirOffsets) {
+    clickIn(100, 100);
+    clickIn(120, 100);
+    pressIn(120, 100);
+    moveIn(108, 100);
+    releaseIn(108, 100);
+
+    pressIn(104, 100);
+    moveIn(204, 150);
+    EXPECT_EQ(manager->points.size(), 2u);
+    expectAt(0, 200, 150);
+    expectAt(1, 208, 150);
+}
+
+TEST_F(ControlPointsTest, PointsStaySixPixelsInsideThePanel) {
+    // In the corner the clamp moves the point out of reach (6^2 + 6^2 > 36).
+    pressIn(0, 0);
+    expectAt(0, 6, 6);
+    EXPECT_EQ(point(0).dragging, 0);
+    releaseIn(0, 0);
+
+    // A drag leaving the panel holds the point inside; a release anywhere ends it.
+    clickIn(300, 300);
+    pressIn(300, 300);
+    frameAt(-500, 2000);
+    expectAt(1, 6, 529);
+    frameAt(5000, -100);
+    expectAt(1, 564, 6);
+    release(5000, -100);
+    moveIn(100, 100);
+    expectAt(1, 564, 6);
+
+    // A smaller panel pulls points in and leaves the others; "Clear" follows the bottom edge.
+    headless->resizeClient(300, 300);
+    moveIn(0, 0);
+    expectAt(0, 6, 6);
+    expectAt(1, 264, 6);
+    const HeadlessControl* clear = headless->control(manager->clearButton->handle);
+    EXPECT_EQ(clear->x, LEFT + 270 - 100);
+    EXPECT_EQ(clear->y, TOP + 235 + 10);
+}
+
+TEST_F(ControlPointsTest, ClearRemovesEveryPoint) {
+    clickIn(100, 100);
+    clickIn(200, 100);
+    headless->click(manager->clearButton->handle);
+    moveIn(0, 0);
+    EXPECT_TRUE(manager->points.empty());
+    for (const Object* object : drawingPanel->objects) EXPECT_NE(object->kind, KIND_CONTROL_POINT);
+    EXPECT_EQ(shownIn(100, 100), rgb(255, 255, 255));
+}
+
+}  // namespace

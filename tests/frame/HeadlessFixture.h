@@ -1,0 +1,47 @@
+#pragma once
+// A window on the headless backend, with helpers to drive it frame by frame.
+#include <gtest/gtest.h>
+
+#include <memory>
+
+#include "HeadlessPlatform.h"
+#include "Window.h"
+
+class HeadlessFixture : public ::testing::Test {
+protected:
+    HeadlessFixture() {
+        auto backend = std::make_unique<HeadlessPlatform>();
+        headless = backend.get();
+        installPlatform(std::move(backend));
+    }
+    ~HeadlessFixture() override {
+        delete window;
+        installPlatform(nullptr);
+    }
+
+    Window& openWindow(std::int32_t width = 600, std::int32_t height = 600) {
+        window = new Window("test", 0, 0, width, height);
+        return *window;
+    }
+
+    // One frame with the cursor at (x, y) of the client area.
+    void frameAt(std::int32_t x, std::int32_t y) {
+        headless->setCursor(x, y);
+        window->update();
+    }
+    void press(std::int32_t x, std::int32_t y) {
+        headless->post(WM_LBUTTONDOWN);
+        frameAt(x, y);
+    }
+    void release(std::int32_t x, std::int32_t y) {
+        headless->post(WM_LBUTTONUP);
+        frameAt(x, y);
+    }
+    void click(std::int32_t x, std::int32_t y) {
+        press(x, y);
+        release(x, y);
+    }
+
+    HeadlessPlatform* headless = nullptr;
+    Window* window = nullptr;
+};
