@@ -1,0 +1,136 @@
+// One complete redraw of the drawing panel for every construction, over point counts and
+// resolutions, and the cost of an idle frame and of a frame while a point is dragged.
+#include <benchmark/benchmark.h>
+
+#include <memory>
+#include <string>
+
+#include "ControlManager.h"
+#include "ControlPoint.h"
+#include "HeadlessPlatform.h"
+#include "Panel.h"
+#include "Scene.h"
+#include "ScrollBar.h"
+#include "Tab.h"
+#include "Window.h"
+
+namespace {
+
+// The whole program's scene on the headless backend.
+class BenchScene {
+public:
+    BenchScene() {
+        auto backend = std::make_unique<HeadlessPlatform>();
+        headless = backend.get();
+        installPlatform(std::move(backend));
+        window = new Window("bench", 0, 0, 600, 600);
+        scene = buildScene(*window);
+        window->update();
+    }
+    ~BenchScene() {
+        tearDownScene(scene);
+        delete window;
+        installPlatform(nullptr);
+    }
+
+    void select(std::size_t entry) {
+        scene.tab->select(entry);
+        window->update();
+    }
+
+    // A zig-zag across the drawing panel, placed the way the manager places clicked points.
+    void addPoints(int count) {
+        const Panel& panel = *scene.drawingPanel;
+        for (int i = 0; i < count; ++i) {
+            const int x = 20 + (panel.width - 40) * i / (count > 1 ? count - 1 : 1);
+            const int y = (i % 2 == 0) ? 40 + (i * 7) % 60 : panel.height - 40 - (i * 11) % 60;
+            auto* point = new ControlPoint(x, y, 6);
+            scene.drawingPanel->addObject(point);
+            scene.manager->points.push_back(point);
+        }
+    }
+
+    // The construction's resolution bar: the one bar whose range is not the default 0..1000.
+    ScrollBar* resolutionBar() {
+        for (Control* control : scene.framePanel->controls) {
+            auto* bar = dynamic_cast<ScrollBar*>(control);
+            if (bar != nullptr && headless->control(bar->handle)->scrollMax != 1000) return bar;
+        }
+        return nullptr;
+    }
+
+    HeadlessPlatform* headless = nullptr;
+    Window* window = nullptr;
+    Scene scene;
+};
+
+void redraw(benchmark::State& state, std::size_t entry, bool maximum) {
+    BenchScene bench;
+    bench.select(entry);
+    bench.addPoints(static_cast<int>(state.range(0)));
+    if (ScrollBar* bar = bench.resolutionBar(); bar != nullptr && maximum)
+        bar->setPosition(bench.headless->control(bar->handle)->scrollMax);
+    Panel& drawing = *bench.scene.drawingPanel;
+    for (auto _ : state) {
+        drawing.dirty = 1;
+        drawing.update();
+    }
+}
+
+void idleFrame(benchmark::State& state) {
+    BenchScene bench;
+    bench.select(bench.scene.tab->entries.size() - 1);
+    bench.addPoints(16);
+    bench.window->update();
+    for (auto _ : state) bench.window->update();
+}
+
+// The left button holds a point while the cursor moves a pixel each frame.
+void dragFrame(benchmark::State& state) {
+    BenchScene bench;
+    bench.select(bench.scene.tab->entries.size() - 1);
+    bench.addPoints(16);
+    const ControlPoint& grabbed = *bench.scene.manager->points[3];
+    const Panel& drawing = *bench.scene.drawingPanel;
+    int x = drawing.x + grabbed.x, y = drawing.y + grabbed.y;
+    bench.headless->setCursor(x, y);
+    bench.headless->post(WM_LBUTTONDOWN);
+    bench.window->update();
+    int step = 1;
+    for (auto _ : state) {
+        x += step;
+        if (x > drawing.x + drawing.width - 20 || x < drawing.x + 20) step = -step;
+        bench.headless->setCursor(x, y);
+        bench.window->update();
+    }
+}
+
+void registerAll() {
+    BenchScene probe;
+    const auto& entries = probe.scene.tab->entries;
+    for (std::size_t i = 0; i < entries.size(); ++i) {
+        if (entries[i].factory == nullptr) continue;
+        for (bool maximum : {false, true}) {
+            const std::string name = std::string("redraw/") + entries[i].label + (maximum ? "/maxRes" : "/defaultRes");
+            benchmark::RegisterBenchmark(name.c_str(), redraw, i, maximum)
+                ->ArgName("points")
+                ->Arg(4)
+                ->Arg(16)
+                ->Arg(64)
+                ->Arg(256)
+                ->Unit(benchmark::kMillisecond);
+        }
+    }
+    benchmark::RegisterBenchmark("frame/idle", idleFrame)->Unit(benchmark::kMicrosecond);
+    benchmark::RegisterBenchmark("frame/drag", dragFrame)->Unit(benchmark::kMillisecond);
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    registerAll();
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}
