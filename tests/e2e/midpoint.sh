@@ -1,0 +1,122 @@
+#!/bin/bash
+# The real program with the "Midpoint" construction: clicked points join into the black
+# polygon with a green curve from the first to the last point; points drag and stay inside
+# the drawing panel; the resolution bar redraws at once; "Clear" removes every point; a
+# hovered tab is outlined in its own colour.
+source "$(dirname "$0")/lib.sh"
+PROGRAM_PATH=$1
+
+WHITE="255 255 255"
+RED="255 0 0"
+GREEN="0 255 0"
+BLACK="0 0 0"
+
+# Client coordinates of the layout at 600 x 600: the drawing panel at (15, 25), 570 x 535.
+MIDPOINT_TAB="490 17"
+CUBIC_TAB="170 17"
+CLEAR_BUTTON="535 582"
+RES_BAR_LEFT_ARROW="103 582"
+
+# A click as a user makes it: the button stays down for a few frames.
+press_release() {
+    xdotool mousemove --window "$WINDOW" "$1" "$2" mousedown 1
+    sleep 0.06
+    xdotool mouseup 1
+    sleep 0.1
+}
+
+# Drags from one client point to another in small steps, holding the left button.
+drag() {
+    local x1=$1 y1=$2 x2=$3 y2=$4 i
+    xdotool mousemove --window "$WINDOW" "$x1" "$y1" mousedown 1
+    for i in 1 2 3 4 5 6 7 8; do
+        sleep 0.03
+        xdotool mousemove --window "$WINDOW" $((x1 + (x2 - x1) * i / 8)) $((y1 + (y2 - y1) * i / 8))
+    done
+    sleep 0.06
+    xdotool mouseup 1
+    sleep 0.1
+}
+
+# Whether any pixel of the 3 x 3 block around (x, y) shows the colour.
+colour_near() {
+    local colour=$1 x=$2 y=$3 dx dy
+    for dx in -1 0 1; do
+        for dy in -1 0 1; do
+            [ "$(client_pixel $((x + dx)) $((y + dy)))" = "$colour" ] && return 0
+        done
+    done
+    return 1
+}
+
+# Waits until a fresh screenshot satisfies every check given as separate quoted commands.
+settles_to() {
+    local check
+    take_screenshot || return 1
+    for check in "$@"; do eval "$check" || return 1; done
+}
+expect_screen() {
+    local what=$1
+    shift
+    poll 3 settles_to "$@" || fail "$what"
+}
+
+start_desktop
+start_program "$PROGRAM_PATH"
+wait_for_window Tessary
+find_client_origin
+
+press_release $MIDPOINT_TAB
+# "Curve Res:" label (black text) left of its bar in the row under the drawing panel.
+label_shown() {
+    local x
+    for x in $(seq 15 80); do [ "$(client_pixel "$x" 580)" = "$BLACK" ] && return 0; done
+    return 1
+}
+expect_screen "the Midpoint tab shows no \"Curve Res:\" label" label_shown
+pass "the Midpoint tab shows its \"Curve Res:\" row"
+
+# P0..P3 in client coordinates; the cubic's point at t = 1/2 is (300, 181).
+for point in "100 400" "200 100" "400 100" "500 450"; do press_release $point; done
+expect_screen "four clicks: no red points, black polygon and green curve" \
+    'pixels_are "$RED" "100 400" "200 100" "400 100"' \
+    'pixels_are "$BLACK" "150 250" "300 100"' \
+    'colour_near "$GREEN" 300 181' \
+    'colour_near "$GREEN" 102 392' \
+    'colour_near "$GREEN" 497 442'
+pass "four clicks place red points, the black polygon and a green curve from the first to the last"
+
+drag 200 100 250 150
+# The curve's point at t = 1/2 moves to (318, 200); the old place of P1 is empty.
+expect_screen "the curve did not follow the dragged point" \
+    'pixels_are "$WHITE" "200 100"' \
+    'colour_near "$GREEN" 318 200'
+pass "a dragged point moves and the curve follows"
+
+drag 100 400 100 595
+# Held 6 pixels inside the panel's bottom edge (client y 560): centre at client y 554.
+expect_screen "a point dragged out of the panel left it" \
+    'pixels_are "$WHITE" "100 400"' \
+    '! pixels_are "$WHITE" "100 554"' \
+    'pixels_are "$WHITE" "100 546"'
+pass "a point dragged out of the panel stays 6 pixels inside"
+
+for _ in 1 2 3 4 5; do press_release $RES_BAR_LEFT_ARROW; done
+# At depth 0 the curve is the control polygon itself, in green.
+expect_screen "the resolution bar did not redraw the curve at depth 0" 'colour_near "$GREEN" 325 125'
+pass "moving the resolution bar redraws at once"
+
+xdotool mousemove --window "$WINDOW" $CUBIC_TAB
+expect_screen "the hovered \"Cubic Splines\" tab has no green outline" 'pixels_are "$GREEN" "124 15"'
+xdotool mousemove --window "$WINDOW" 300 300
+expect_screen "the outline stayed after the mouse left the tab" '! pixels_are "$GREEN" "124 15"'
+pass "hovering a tab outlines it in its own colour"
+
+press_release $CLEAR_BUTTON
+expect_screen "\"Clear\" left points or curve behind" \
+    'pixels_are "$WHITE" "100 554" "250 150" "400 100" "500 450" "325 125"'
+pass "\"Clear\" removes every point"
+
+xdotool key Escape
+wait_for_exit 2 || fail "Escape did not end the program"
+[ "$EXIT_STATUS" = 0 ] || fail "exit status $EXIT_STATUS"
