@@ -101,9 +101,10 @@ bool FltkPlatform::peekMessage(NativeHandle filter, Message& message) {
     }
     auto found = std::find_if(queue.begin(), queue.end(),
                               [&](const Message& m) { return filter == 0 || m.window == filter; });
-    if (found == queue.end()) return false;
+    if (found == queue.end() || pacer.holdsBack(*found)) return false;
     message = *found;
     queue.erase(found);
+    pacer.handedOut(message);
     return true;
 }
 
@@ -138,6 +139,7 @@ void FltkPlatform::sleep(std::int32_t milliseconds) {
     for (Clock::time_point now = Clock::now(); now < deadline; now = Clock::now())
         Fl::wait(std::chrono::duration<double>(deadline - now).count());
     pumpedThisFrame = false;
+    pacer.startFrame();
 }
 
 NativeHandle FltkPlatform::createSolidBrush(Colour) { return nextHandle(); }

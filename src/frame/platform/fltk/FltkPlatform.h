@@ -7,6 +7,7 @@
 #include <memory>
 #include <string>
 
+#include "MessagePacer.h"
 #include "Platform.h"
 
 class Fl_Widget;
@@ -77,5 +78,6 @@ private:
     // The widgets belong to their FLTK parent window; this map only finds them.
     std::map<NativeHandle, Fl_Widget*> controls;
     std::deque<Message> queue;
+    MessagePacer pacer;
     bool pumpedThisFrame = false;
 };

@@ -71,7 +71,11 @@ void FltkScrollBar::press() {
 void FltkScrollBar::drag() {
     pointer_ = pointerOffset();
     if (pressed_ != Part::Thumb) return;
-    const std::int32_t dragged = geometry().positionForThumbAt(pointer_ - grab_);
+    const ScrollBarGeometry bar = geometry();
+    const std::int32_t thumbStart = pointer_ - grab_;
+    // Where the thumb already is, the position is the one it shows: with more positions
+    // than pixels, the pixel alone would name a neighbour.
+    const std::int32_t dragged = thumbStart == bar.thumbStart() ? position_ : bar.positionForThumbAt(thumbStart);
     if (dragged == tracked_) return;
     tracked_ = dragged;
     report(SB_THUMBTRACK, dragged);

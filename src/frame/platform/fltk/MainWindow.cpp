@@ -31,7 +31,8 @@ void MainWindow::focusCanvas() { Fl::focus(canvas_); }
 
 void MainWindow::presentDamage() {
     const Rect& area = surface_->damage();
-    if (!area.empty()) canvas_->damage(FL_DAMAGE_USER1, area.left, area.top, area.right - area.left, area.bottom - area.top);
+    if (!area.empty())
+        canvas_->damage(FL_DAMAGE_USER1, area.left, area.top, area.right - area.left, area.bottom - area.top);
     surface_->clearDamage();
 }
 
@@ -46,16 +47,25 @@ void MainWindow::resize(int x, int y, int width, int height) {
 
 int MainWindow::handle(int event) {
     // FLTK hides and shows the window widget when the desktop minimises and restores it.
-    if (event == FL_HIDE && shown() && !minimised_) {
-        minimised_ = true;
-        postSize(SIZE_MINIMIZED, 0, 0);
-        post_(WM_ACTIVATE, makeWParam(WA_INACTIVE, 1), 0);
-    } else if (event == FL_SHOW && minimised_) {
-        minimised_ = false;
-        post_(WM_ACTIVATE, makeWParam(WA_ACTIVE, 0), 0);
-        postSize(SIZE_RESTORED, w(), h());
-    }
-    return Fl_Double_Window::handle(event);
+    const bool restored = event == FL_SHOW && minimised_;
+    if (event == FL_HIDE && shown() && !minimised_) reportMinimised();
+    const int taken = Fl_Double_Window::handle(event);
+    if (restored) reportRestored();
+    return taken;
+}
+
+void MainWindow::reportMinimised() {
+    minimised_ = true;
+    postSize(SIZE_MINIMIZED, 0, 0);
+    post_(WM_ACTIVATE, makeWParam(WA_INACTIVE, 1), 0);
+}
+
+void MainWindow::reportRestored() {
+    minimised_ = false;
+    post_(WM_ACTIVATE, makeWParam(WA_ACTIVE, 0), 0);
+    postSize(SIZE_RESTORED, w(), h());
+    // Hiding took the focus away; a restored window has the keys itself.
+    focusCanvas();
 }
 
 void MainWindow::closeRequested(Fl_Widget*, void* self) {

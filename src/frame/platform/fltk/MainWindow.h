@@ -26,6 +26,8 @@ public:
 
 private:
     static void closeRequested(Fl_Widget* widget, void* self);
+    void reportMinimised();
+    void reportRestored();
     void postSize(WPARAM kind, int width, int height);
 
     std::unique_ptr<Surface> surface_;

@@ -11,7 +11,8 @@ ScrollBarGeometry::ScrollBarGeometry(std::int32_t length, std::int32_t thickness
     thumbLength_ = trough >= side && side > 0 ? side : 0;
     const std::int64_t range = static_cast<std::int64_t>(maximum_) - minimum_;
     const std::int64_t offset = std::clamp<std::int64_t>(static_cast<std::int64_t>(position) - minimum_, 0, range);
-    thumbStart_ = arrow_ + (range == 0 ? 0 : static_cast<std::int32_t>(offset * travel() / range));
+    // Rounded both ways, so that a dragged thumb lands on a position drawn where it was let go.
+    thumbStart_ = arrow_ + (range == 0 ? 0 : static_cast<std::int32_t>((offset * travel() + range / 2) / range));
 }
 
 ScrollBarGeometry::Part ScrollBarGeometry::partAt(std::int32_t offset) const {
@@ -26,6 +27,5 @@ std::int32_t ScrollBarGeometry::positionForThumbAt(std::int32_t thumbOffset) con
     const std::int64_t range = static_cast<std::int64_t>(maximum_) - minimum_;
     if (travel() <= 0 || range == 0) return minimum_;
     const std::int64_t moved = std::clamp<std::int64_t>(static_cast<std::int64_t>(thumbOffset) - arrow_, 0, travel());
-    // Round to the nearest position so that the thumb follows the pointer evenly.
     return static_cast<std::int32_t>(minimum_ + (moved * range + travel() / 2) / travel());
 }

@@ -26,7 +26,8 @@ std::uint32_t virtualKey(int fltkKey) {
     // FLTK reports letters in lower case; their virtual keys are the capitals.
     if (fltkKey >= 'a' && fltkKey <= 'z') return static_cast<std::uint32_t>(fltkKey - 'a' + 'A');
     if (fltkKey >= '0' && fltkKey <= '9') return static_cast<std::uint32_t>(fltkKey);
-    if (fltkKey >= FL_KP + '0' && fltkKey <= FL_KP + '9') return static_cast<std::uint32_t>(0x60 + fltkKey - FL_KP - '0');
+    if (fltkKey >= FL_KP + '0' && fltkKey <= FL_KP + '9')
+        return static_cast<std::uint32_t>(0x60 + fltkKey - FL_KP - '0');
     if (fltkKey >= FL_F + 1 && fltkKey <= FL_F + 24) return static_cast<std::uint32_t>(0x6F + fltkKey - FL_F);
     for (const KeyPair& pair : NAMED_KEYS)
         if (pair.fltk == fltkKey) return pair.windows;

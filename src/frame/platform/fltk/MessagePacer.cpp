@@ -1,0 +1,38 @@
+#include "MessagePacer.h"
+
+namespace {
+enum class Edge { None, Press, Release };
+
+struct Input {
+    Edge edge = Edge::None;
+    std::uint64_t id = 0;  // which button or key
+};
+
+constexpr std::uint64_t KEY = 1ull << 32;
+
+Input inputOf(const Message& message) {
+    switch (message.message) {
+    case WM_LBUTTONDOWN: return {Edge::Press, WM_LBUTTONDOWN};
+    case WM_LBUTTONUP: return {Edge::Release, WM_LBUTTONDOWN};
+    case WM_RBUTTONDOWN: return {Edge::Press, WM_RBUTTONDOWN};
+    case WM_RBUTTONUP: return {Edge::Release, WM_RBUTTONDOWN};
+    case WM_MBUTTONDOWN: return {Edge::Press, WM_MBUTTONDOWN};
+    case WM_MBUTTONUP: return {Edge::Release, WM_MBUTTONDOWN};
+    case WM_KEYDOWN:
+    case WM_SYSKEYDOWN: return {Edge::Press, KEY | message.wParam};
+    case WM_KEYUP:
+    case WM_SYSKEYUP: return {Edge::Release, KEY | message.wParam};
+    default: return {};
+    }
+}
+}  // namespace
+
+bool MessagePacer::holdsBack(const Message& message) const {
+    const Input input = inputOf(message);
+    return input.edge == Edge::Release && pressed_.count(input.id) != 0;
+}
+
+void MessagePacer::handedOut(const Message& message) {
+    const Input input = inputOf(message);
+    if (input.edge == Edge::Press) pressed_.insert(input.id);
+}

@@ -1,0 +1,131 @@
+# Shared helpers of the end-to-end tests: a private X server with a window manager, the
+# program under test, screenshots with pixel reads, and cleanup of all that a test started.
+# Source it; the caller's arguments are the program, the controls demo and the backend tests.
+
+set -u
+
+E2E_DIR=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
+# The sanitizers check our code; leaks inside system libraries are not ours to fix.
+export LSAN_OPTIONS="suppressions=$E2E_DIR/lsan.supp:print_suppressions=0"
+
+WORK=$(mktemp -d)
+STARTED=()      # process ids to end at exit, last started first
+SCREEN_WIDTH=1024
+SCREEN_HEIGHT=768
+SCREEN_DEPTH=${SCREEN_DEPTH:-24}
+
+cleanup() {
+    local i
+    for ((i = ${#STARTED[@]} - 1; i >= 0; i--)); do
+        kill "${STARTED[i]}" 2>/dev/null
+    done
+    wait 2>/dev/null
+    rm -rf "$WORK"
+}
+trap cleanup EXIT
+
+fail() {
+    echo "FAIL: $*" >&2
+    if [ -s "$WORK/program.err" ]; then
+        echo "--- program's standard error:" >&2
+        cat "$WORK/program.err" >&2
+    fi
+    exit 1
+}
+
+pass() {
+    echo "PASS: $*"
+}
+
+milliseconds_now() {
+    local micro=${EPOCHREALTIME//[!0-9]/}
+    echo $((micro / 1000))
+}
+
+# Runs the command until it succeeds or the seconds run out; answers whether it succeeded.
+poll() {
+    local deadline=$(($(milliseconds_now) + $1 * 1000))
+    shift
+    until "$@"; do
+        [ "$(milliseconds_now)" -lt "$deadline" ] || return 1
+        sleep 0.05
+    done
+}
+
+# A private X server on a free display number (the server picks it) and a window manager,
+# so that windows get title bars, focus and close requests as on a desktop.
+start_desktop() {
+    rm -f "$WORK/display"
+    Xvfb -displayfd 3 -screen 0 "${SCREEN_WIDTH}x${SCREEN_HEIGHT}x$SCREEN_DEPTH" -nolisten tcp \
+        3>"$WORK/display" >"$WORK/xvfb.log" 2>&1 &
+    STARTED+=($!)
+    poll 10 test -s "$WORK/display" || fail "the X server did not start"
+    export DISPLAY=":$(head -n 1 "$WORK/display")"
+    # Our own configuration home, so that no user settings change the window manager.
+    HOME="$WORK" XDG_CONFIG_HOME="$WORK" openbox --sm-disable >"$WORK/openbox.log" 2>&1 &
+    STARTED+=($!)
+    poll 10 wmctrl -m >/dev/null 2>&1 || fail "the window manager did not start"
+}
+
+# Starts the program with its output in $WORK/program.out and .err; PROGRAM is its id.
+start_program() {
+    "$@" >"$WORK/program.out" 2>"$WORK/program.err" &
+    PROGRAM=$!
+    STARTED+=("$PROGRAM")
+}
+
+# Waits for a visible window with the title and sets WINDOW to its id.
+wait_for_window() {
+    WINDOW=$(timeout 10 xdotool search --sync --onlyvisible --name "$1" 2>/dev/null | head -n 1)
+    [ -n "$WINDOW" ] || fail "no window named '$1' appeared"
+}
+
+# Sets ORIGIN_X and ORIGIN_Y to the screen position of the window's client area, wherever
+# the window manager placed it and however tall its title bar is.
+find_client_origin() {
+    local info
+    info=$(xwininfo -id "$WINDOW") || fail "cannot read the window's geometry"
+    ORIGIN_X=$(awk '/Absolute upper-left X/ {print $NF}' <<<"$info")
+    ORIGIN_Y=$(awk '/Absolute upper-left Y/ {print $NF}' <<<"$info")
+}
+
+client_size() {
+    xwininfo -id "$WINDOW" | awk '/Width:/ {w = $NF} /Height:/ {h = $NF} END {print w "x" h}'
+}
+
+# Waits up to the seconds for the program to end; sets EXIT_STATUS.
+wait_for_exit() {
+    poll "$1" eval '! kill -0 "$PROGRAM" 2>/dev/null' || return 1
+    wait "$PROGRAM"
+    EXIT_STATUS=$?
+}
+
+# Screenshots are kept as raw RGB bytes so that reading a pixel is one small read.
+take_screenshot() {
+    import -window root -depth 8 "rgb:$WORK/screen.rgb" || fail "cannot take a screenshot"
+}
+
+# The pixel at client coordinates (x, y) of the last screenshot, as "red green blue".
+client_pixel() {
+    local offset=$((((ORIGIN_Y + $2) * SCREEN_WIDTH + ORIGIN_X + $1) * 3))
+    od -An -tu1 -j "$offset" -N 3 "$WORK/screen.rgb" | xargs
+}
+
+# Checks each "x y" point against the colour "red green blue"; names what it checks.
+expect_pixels() {
+    local colour=$1 what=$2 point actual
+    shift 2
+    for point in "$@"; do
+        actual=$(client_pixel $point)
+        [ "$actual" = "$colour" ] || fail "$what: pixel ($point) is ($actual), expected ($colour)"
+    done
+}
+
+# Whether each "x y" point of the last screenshot shows the colour "red green blue".
+pixels_are() {
+    local colour=$1 point
+    shift
+    for point in "$@"; do
+        [ "$(client_pixel $point)" = "$colour" ] || return 1
+    done
+}
