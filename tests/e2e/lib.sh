@@ -6,7 +6,7 @@ set -u
 
 E2E_DIR=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
 # The sanitizers check our code; leaks inside system libraries are not ours to fix.
-export LSAN_OPTIONS="suppressions=$E2E_DIR/lsan.supp:print_suppressions=0"
+export LSAN_OPTIONS="suppressions=$E2E_DIR/../lsan.supp:print_suppressions=0"
 
 WORK=$(mktemp -d)
 STARTED=()      # process ids to end at exit, last started first
