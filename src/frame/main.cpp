@@ -6,7 +6,8 @@
 #include "Window.h"
 
 namespace {
-const char* const CAPTION = "Tessary - Plane Curves - Interactive Curve Constructions";
+// Names the author, the course and the assignment.
+const char* const CAPTION = "Tessary A1: Curve Constructions - Plane Curves course - the tessary developers";
 }
 
 int main() {
