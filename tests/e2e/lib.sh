@@ -14,6 +14,13 @@ SCREEN_WIDTH=1024
 SCREEN_HEIGHT=768
 SCREEN_DEPTH=${SCREEN_DEPTH:-24}
 
+# The colours the program draws, as client_pixel reports them.
+GREY="200 200 200"
+WHITE="255 255 255"
+RED="255 0 0"
+GREEN="0 255 0"
+BLACK="0 0 0"
+
 cleanup() {
     local i
     for ((i = ${#STARTED[@]} - 1; i >= 0; i--)); do
@@ -128,4 +135,15 @@ pixels_are() {
     for point in "$@"; do
         [ "$(client_pixel $point)" = "$colour" ] || return 1
     done
+}
+
+# Waits for the white drawing panel to show at the points of the array PANEL_INSIDE and the
+# grey frame at those of FRAME, then checks both, naming the panel as the first argument.
+expect_layout() {
+    shows_layout() {
+        take_screenshot && pixels_are "$WHITE" "${PANEL_INSIDE[@]}" && pixels_are "$GREY" "${FRAME[@]}"
+    }
+    poll 5 shows_layout || true
+    expect_pixels "$WHITE" "$1" "${PANEL_INSIDE[@]}"
+    expect_pixels "$GREY" "frame panel" "${FRAME[@]}"
 }

@@ -6,11 +6,6 @@
 source "$(dirname "$0")/lib.sh"
 PROGRAM_PATH=$1
 
-WHITE="255 255 255"
-RED="255 0 0"
-GREEN="0 255 0"
-BLACK="0 0 0"
-
 # Client coordinates of the layout at 600 x 600: the drawing panel at (15, 25), 570 x 535.
 MIDPOINT_TAB="490 17"
 CUBIC_TAB="170 17"
