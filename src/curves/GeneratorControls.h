@@ -1,11 +1,14 @@
 #pragma once
 // What every generator's native controls share: how a bar is created, how a control or
 // label goes away, and the notification that redraws the curve at once.
+#include <cstdint>
+
 #include "Panel.h"
 
 class Control;
 class Object;
 class ScrollBar;
+class CheckBox;
 
 // The notification of every generator control (scroll bar: the bar; check box: its new state;
 // neither is needed). userData is the drawing panel: update and show it at once, so the curve
@@ -19,7 +22,16 @@ void redrawPanel(Ignored, void* drawingPanel) {
 
 // A horizontal bar at (0, 0), 570 x 25, in the frame panel, reporting to redrawPanel.
 ScrollBar* createGeneratorBar(Panel& drawingPanel);
+// The ticked "Draw Shells" box, 100 x 25, parked off-screen at (8000, 0) until laid out,
+// in the frame panel, reporting to redrawPanel.
+CheckBox* createShellBox(Panel& drawingPanel);
 
 // Removes from the panel, then deletes (which destroys a control's native window).
 void deleteControl(Panel& framePanel, Control* control);
 void deleteLabel(Panel& framePanel, Object* label);
+
+// Shows or hides the black control polygon of every control-point manager of the drawing panel.
+void showControlPolygon(Panel& drawingPanel, std::int32_t shown);
+// Sets the height rule's offset of every size controller of the drawing panel and makes it lay
+// the panel out again at its next update, so generators with more rows of controls get room.
+void setPanelHeightOffset(Panel& drawingPanel, std::int32_t offset);
