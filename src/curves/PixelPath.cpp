@@ -12,16 +12,16 @@ std::int32_t PixelPath::toPixel(double value) {
     return static_cast<std::int32_t>(value);
 }
 
-void PixelPath::moveTo(const Vec2& point) { current = pixelOf(point); }
+void PixelPath::moveTo(double x, double y) { current = pixelOf(x, y); }
 
-void PixelPath::lineTo(const Vec2& point) {
-    const Pixel next = pixelOf(point);
+void PixelPath::lineTo(double x, double y) {
+    const Pixel next = pixelOf(x, y);
     if (current.valid && next.valid && (current.x != next.x || current.y != next.y))
         panel.drawLine(current.x, current.y, next.x, next.y, penWidth, colour.red, colour.green, colour.blue);
     current = next;
 }
 
-PixelPath::Pixel PixelPath::pixelOf(const Vec2& point) {
-    if (!std::isfinite(point.x) || !std::isfinite(point.y)) return {};
-    return {toPixel(point.x), toPixel(point.y), true};
+PixelPath::Pixel PixelPath::pixelOf(double x, double y) {
+    if (!std::isfinite(x) || !std::isfinite(y)) return {};
+    return {toPixel(x), toPixel(y), true};
 }

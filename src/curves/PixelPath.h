@@ -20,15 +20,18 @@ public:
     // Truncation toward zero; finite values beyond int32 saturate, NaN gives 0.
     static std::int32_t toPixel(double value);
 
-    void moveTo(const Vec2& point);
-    void lineTo(const Vec2& point);
+    void moveTo(const Vec2& point) { moveTo(point.x, point.y); }
+    void lineTo(const Vec2& point) { lineTo(point.x, point.y); }
+    // For curves computed in 64 bits: truncated from the double itself, not from a float.
+    void moveTo(double x, double y);
+    void lineTo(double x, double y);
 
 private:
     struct Pixel {
         std::int32_t x = 0, y = 0;
         bool valid = false;  // false for a non-finite point
     };
-    static Pixel pixelOf(const Vec2& point);
+    static Pixel pixelOf(double x, double y);
 
     Panel& panel;
     std::int32_t penWidth;

@@ -23,10 +23,20 @@ ResolutionRow::~ResolutionRow() {
 
 void ResolutionRow::layout() {
     const Panel& p = drawingPanel;
-    resLabel->x = p.x;
-    resLabel->y = p.y + p.height + 14;
-    resBar->move(p.x + labelWidth + 10, p.y + p.height + 10);
-    resBar->resize(p.width - labelWidth - 120, 25);
+    place(p.x, p.x + labelWidth + 10, p.width - labelWidth - 120);
+}
+
+void ResolutionRow::layoutIndented() {
+    const Panel& p = drawingPanel;
+    place(p.x + 25, p.x + 110, p.width - p.x - 205);
+}
+
+void ResolutionRow::place(std::int32_t labelX, std::int32_t barX, std::int32_t barWidth) {
+    const std::int32_t bottom = drawingPanel.y + drawingPanel.height;
+    resLabel->x = labelX;
+    resLabel->y = bottom + 14;
+    resBar->move(barX, bottom + 10);
+    resBar->resize(barWidth, 25);
 }
 
 std::int32_t ResolutionRow::resolution() const { return resBar->position; }

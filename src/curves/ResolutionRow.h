@@ -17,6 +17,9 @@ public:
 
     // Label at the panel's left edge, bar after the label column, both under the panel.
     void layout();
+    // For constructions with a row of shell controls below: label and bar indented to line up
+    // with the shell bar.
+    void layoutIndented();
     std::int32_t resolution() const;
 
     ScrollBar* resBar;
@@ -24,5 +27,7 @@ public:
     TextObj* resLabel = nullptr;
 
 private:
+    void place(std::int32_t labelX, std::int32_t barX, std::int32_t barWidth);
+
     Panel& drawingPanel;
 };
