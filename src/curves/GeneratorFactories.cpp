@@ -1,5 +1,11 @@
 #include "GeneratorFactories.h"
 
+#include "BB.h"
 #include "Midpoint.h"
+#include "NLI.h"
+#include "Polynomial.h"
 
+CurveGen* createPolynomial(void* userData) { return createGenerator<Polynomial>(userData); }
+CurveGen* createNLI(void* userData) { return createGenerator<NLI>(userData); }
+CurveGen* createBB(void* userData) { return createGenerator<BB>(userData); }
 CurveGen* createMidpoint(void* userData) { return createGenerator<Midpoint>(userData); }

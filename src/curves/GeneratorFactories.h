@@ -16,4 +16,7 @@ CurveGen* createGenerator(void* userData) {
     return created;
 }
 
+CurveGen* createPolynomial(void* userData);
+CurveGen* createNLI(void* userData);
+CurveGen* createBB(void* userData);
 CurveGen* createMidpoint(void* userData);

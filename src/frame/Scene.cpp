@@ -41,9 +41,9 @@ Tab* addTabStrip(Panel& frame, Panel& drawing, ControlManager& manager) {
     frame.addObject(tab);
     tab->addEntry("DeBoor Splines", 110, nullptr, &manager);
     tab->addEntry("Cubic Splines", 95, nullptr, &manager);
-    tab->addEntry("Polynomial", 85, nullptr, &manager);
-    tab->addEntry("NLI", 75, nullptr, &manager);
-    tab->addEntry("BB-Form", 75, nullptr, &manager);
+    tab->addEntry("Polynomial", 85, createPolynomial, &manager);
+    tab->addEntry("NLI", 75, createNLI, &manager);
+    tab->addEntry("BB-Form", 75, createBB, &manager);
     tab->addEntry("Midpoint", 75, createMidpoint, &manager);
     return tab;
 }

@@ -1,0 +1,22 @@
+#pragma once
+#include "BinomialTable.h"
+#include "CurveGen.h"
+#include "ResolutionRow.h"
+
+struct Vec2;
+
+// The Bézier curve of the control polygon from its Bernstein-Bézier form, sampled at evenly
+// spaced parameters in 32-bit floats and joined by lines.
+class BB : public CurveGen {
+public:
+    explicit BB(Panel* panel);
+
+    void layout() override;
+    void drawCurve(const std::vector<ControlPoint*>& points) override;
+
+private:
+    Vec2 pointAt(const std::vector<ControlPoint*>& points, float t);
+
+    BinomialTable table;
+    ResolutionRow row;
+};

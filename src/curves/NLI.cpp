@@ -1,0 +1,74 @@
+#include "NLI.h"
+
+#include "BezierSampling.h"
+#include "GeneratorControls.h"
+#include "PixelPath.h"
+
+namespace {
+constexpr std::int32_t INITIAL_RESOLUTION = 10;
+constexpr std::int32_t MAXIMUM_RESOLUTION = 20;
+// Room for the second row of controls; -65 is the height offset of the one-row constructions.
+constexpr std::int32_t HEIGHT_OFFSET = -110;
+constexpr std::int32_t DEFAULT_HEIGHT_OFFSET = -65;
+
+constexpr Rgb SHELL_COLOUR{128, 128, 128};
+constexpr Rgb DOT_COLOUR{0, 0, 255};
+constexpr std::int32_t SHELL_DOT_RADIUS = 2;
+constexpr std::int32_t CURVE_DOT_RADIUS = 6;
+
+void drawDot(Panel& panel, const Vec2& centre, std::int32_t radius) {
+    panel.drawDisc(PixelPath::toPixel(centre.x), PixelPath::toPixel(centre.y), radius, DOT_COLOUR.red,
+                   DOT_COLOUR.green, DOT_COLOUR.blue);
+}
+}  // namespace
+
+NLI::NLI(Panel* panel) : CurveGen(panel), shells(*panel), row(*panel, INITIAL_RESOLUTION, MAXIMUM_RESOLUTION) {
+    layout();
+    setPanelHeightOffset(*panel, HEIGHT_OFFSET);
+}
+
+NLI::~NLI() {
+    panel->dirty = 1;
+    setPanelHeightOffset(*panel, DEFAULT_HEIGHT_OFFSET);
+}
+
+void NLI::layout() {
+    row.layoutIndented();
+    shells.layout();
+}
+
+void NLI::drawCurve(const std::vector<ControlPoint*>& points) {
+    if (points.empty()) return;
+    const float h = bezierStep(points.size(), row.resolution());
+    PixelPath path(*panel, CURVE_PEN_WIDTH, CURVE_COLOUR);
+    path.moveTo(Vec2::fromPoint(*points[0]));
+    for (float t = h; !(t > LAST_PARAMETER); t += h) {
+        startConstruction(points);
+        for (std::size_t m = work.size(); m >= 2; --m)
+            for (std::size_t k = 0; k + 2 <= m; ++k) work[k].lerp(work[k + 1], t);
+        path.lineTo(work[0]);
+    }
+    if (shells.shown()) drawShells(points, shells.parameter());
+}
+
+// Levels 1 to n - 2 as grey polylines with small dots, then the large dot on the curve.
+void NLI::drawShells(const std::vector<ControlPoint*>& points, float s) {
+    startConstruction(points);
+    for (std::size_t m = work.size(); m > 1;) {
+        for (std::size_t k = 0; k + 2 <= m; ++k) work[k].lerp(work[k + 1], s);
+        if (--m <= 1) break;
+        for (std::size_t k = 0; k + 2 <= m; ++k) {
+            PixelPath line(*panel, 0, SHELL_COLOUR);
+            line.moveTo(work[k]);
+            line.lineTo(work[k + 1]);
+            drawDot(*panel, work[k + 1], SHELL_DOT_RADIUS);
+            drawDot(*panel, work[k], SHELL_DOT_RADIUS);
+        }
+    }
+    drawDot(*panel, work[0], CURVE_DOT_RADIUS);
+}
+
+void NLI::startConstruction(const std::vector<ControlPoint*>& points) {
+    work.resize(points.size());
+    for (std::size_t j = 0; j < points.size(); ++j) work[j] = Vec2::fromPoint(*points[j]);
+}

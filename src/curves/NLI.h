@@ -1,0 +1,28 @@
+#pragma once
+#include "CurveGen.h"
+#include "ResolutionRow.h"
+#include "ShellRow.h"
+
+struct Vec2;
+
+// The Bézier curve by nested linear interpolation (de Casteljau) at evenly spaced
+// parameters; on request also the construction itself at one parameter: the intermediate
+// polygons ("shells") and the curve point they lead to. Its two rows of controls make the
+// drawing panel shorter while it lives.
+class NLI : public CurveGen {
+public:
+    explicit NLI(Panel* panel);
+    ~NLI() override;
+
+    void layout() override;
+    void drawCurve(const std::vector<ControlPoint*>& points) override;
+
+private:
+    void drawShells(const std::vector<ControlPoint*>& points, float s);
+    // Loads the control points into the work array.
+    void startConstruction(const std::vector<ControlPoint*>& points);
+
+    ShellRow shells;
+    ResolutionRow row;
+    std::vector<Vec2> work;
+};
