@@ -16,6 +16,7 @@ CurveGen* createGenerator(void* userData) {
     return created;
 }
 
+CurveGen* createBSpline(void* userData);
 CurveGen* createPolynomial(void* userData);
 CurveGen* createNLI(void* userData);
 CurveGen* createBB(void* userData);

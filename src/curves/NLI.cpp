@@ -3,6 +3,7 @@
 #include "BezierSampling.h"
 #include "GeneratorControls.h"
 #include "PixelPath.h"
+#include "ShellPainter.h"
 
 namespace {
 constexpr std::int32_t INITIAL_RESOLUTION = 10;
@@ -10,16 +11,7 @@ constexpr std::int32_t MAXIMUM_RESOLUTION = 20;
 // Room for the second row of controls; -65 is the height offset of the one-row constructions.
 constexpr std::int32_t HEIGHT_OFFSET = -110;
 constexpr std::int32_t DEFAULT_HEIGHT_OFFSET = -65;
-
-constexpr Rgb SHELL_COLOUR{128, 128, 128};
-constexpr Rgb DOT_COLOUR{0, 0, 255};
-constexpr std::int32_t SHELL_DOT_RADIUS = 2;
 constexpr std::int32_t CURVE_DOT_RADIUS = 6;
-
-void drawDot(Panel& panel, const Vec2& centre, std::int32_t radius) {
-    panel.drawDisc(PixelPath::toPixel(centre.x), PixelPath::toPixel(centre.y), radius, DOT_COLOUR.red,
-                   DOT_COLOUR.green, DOT_COLOUR.blue);
-}
 }  // namespace
 
 NLI::NLI(Panel* panel) : CurveGen(panel), shells(*panel), row(*panel, INITIAL_RESOLUTION, MAXIMUM_RESOLUTION) {
@@ -54,18 +46,13 @@ void NLI::drawCurve(const std::vector<ControlPoint*>& points) {
 // Levels 1 to n - 2 as grey polylines with small dots, then the large dot on the curve.
 void NLI::drawShells(const std::vector<ControlPoint*>& points, float s) {
     startConstruction(points);
+    ShellPainter painter(*panel);
     for (std::size_t m = work.size(); m > 1;) {
         for (std::size_t k = 0; k + 2 <= m; ++k) work[k].lerp(work[k + 1], s);
         if (--m <= 1) break;
-        for (std::size_t k = 0; k + 2 <= m; ++k) {
-            PixelPath line(*panel, 0, SHELL_COLOUR);
-            line.moveTo(work[k]);
-            line.lineTo(work[k + 1]);
-            drawDot(*panel, work[k + 1], SHELL_DOT_RADIUS);
-            drawDot(*panel, work[k], SHELL_DOT_RADIUS);
-        }
+        for (std::size_t k = 0; k + 2 <= m; ++k) painter.segment(work[k], work[k + 1]);
     }
-    drawDot(*panel, work[0], CURVE_DOT_RADIUS);
+    painter.dot(work[0], CURVE_DOT_RADIUS);
 }
 
 void NLI::startConstruction(const std::vector<ControlPoint*>& points) {

@@ -39,7 +39,7 @@ SizeController* addDrawingLayout(Panel& drawing) {
 Tab* addTabStrip(Panel& frame, Panel& drawing, ControlManager& manager) {
     auto* tab = new Tab(&drawing, 15);
     frame.addObject(tab);
-    tab->addEntry("DeBoor Splines", 110, nullptr, &manager);
+    tab->addEntry("DeBoor Splines", 110, createBSpline, &manager);
     tab->addEntry("Cubic Splines", 95, nullptr, &manager);
     tab->addEntry("Polynomial", 85, createPolynomial, &manager);
     tab->addEntry("NLI", 75, createNLI, &manager);

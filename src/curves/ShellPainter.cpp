@@ -1,0 +1,26 @@
+#include "ShellPainter.h"
+
+#include <cmath>
+
+#include "Panel.h"
+#include "PixelPath.h"
+
+namespace {
+constexpr Rgb SHELL_COLOUR{128, 128, 128};
+constexpr Rgb DOT_COLOUR{0, 0, 255};
+constexpr std::int32_t SHELL_DOT_RADIUS = 2;
+}  // namespace
+
+void ShellPainter::segment(const Vec2& from, const Vec2& to) {
+    PixelPath line(panel, 0, SHELL_COLOUR);
+    line.moveTo(from);
+    line.lineTo(to);
+    dot(from, SHELL_DOT_RADIUS);
+    dot(to, SHELL_DOT_RADIUS);
+}
+
+void ShellPainter::dot(const Vec2& centre, std::int32_t radius) {
+    if (!std::isfinite(centre.x) || !std::isfinite(centre.y)) return;
+    panel.drawDisc(PixelPath::toPixel(centre.x), PixelPath::toPixel(centre.y), radius, DOT_COLOUR.red,
+                   DOT_COLOUR.green, DOT_COLOUR.blue);
+}

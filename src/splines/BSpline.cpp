@@ -1,0 +1,127 @@
+#include "BSpline.h"
+
+#include <memory>
+
+#include "GeneratorControls.h"
+#include "KnotText.h"
+#include "PixelPath.h"
+#include "ShellPainter.h"
+#include "TextBox.h"
+#include "TextObj.h"
+
+namespace {
+constexpr std::int32_t INITIAL_RESOLUTION = 10;
+constexpr std::int32_t MAXIMUM_RESOLUTION = 20;
+// Room for the three rows of controls; -65 is the height offset of the one-row constructions.
+constexpr std::int32_t HEIGHT_OFFSET = -150;
+constexpr std::int32_t DEFAULT_HEIGHT_OFFSET = -65;
+constexpr std::int32_t CURVE_DOT_RADIUS = 4;
+
+const char* const INITIAL_KNOTS = "0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14, 15";
+const char* const INITIAL_DEGREE = "3";
+
+// An edit box in the frame panel, reporting to the BSpline. Its text is not parsed: the curve
+// keeps its own starting values until the user edits the box.
+TextBox* createTextBox(Panel& drawingPanel, std::int32_t height, TextBoxCallback callback, BSpline* bspline,
+                       const char* text) {
+    auto* box = new TextBox(drawingPanel.window, 0, 0, 100, height);
+    drawingPanel.parent->addControl(box);
+    box->callback = callback;
+    box->userData = bspline;
+    box->setText(text);
+    return box;
+}
+
+TextObj* createLabel(Panel& drawingPanel, const char* text) {
+    auto* label = new TextObj(text);
+    drawingPanel.parent->addObject(label);
+    return label;
+}
+
+}  // namespace
+
+BSpline::BSpline(Panel* panel)
+    : CurveGen(panel),
+      shells(*panel),
+      row(*panel, INITIAL_RESOLUTION, MAXIMUM_RESOLUTION),
+      knotBox(createTextBox(*panel, 25, onKnotsEdited, this, INITIAL_KNOTS)),
+      knotLabel(createLabel(*panel, "Knots: ")),
+      degreeBox(createTextBox(*panel, 100, onDegreeEdited, this, INITIAL_DEGREE)),
+      degreeLabel(createLabel(*panel, "Degree:")) {
+    layout();
+    setPanelHeightOffset(*panel, HEIGHT_OFFSET);
+}
+
+BSpline::~BSpline() {
+    Panel& frame = *panel->parent;
+    deleteControl(frame, knotBox);
+    deleteLabel(frame, knotLabel);
+    deleteControl(frame, degreeBox);
+    deleteLabel(frame, degreeLabel);
+    panel->dirty = 1;
+    setPanelHeightOffset(*panel, DEFAULT_HEIGHT_OFFSET);
+}
+
+void BSpline::layout() {
+    row.layoutIndented();
+    shells.layout();
+    const std::int32_t x = panel->x;
+    const std::int32_t width = panel->width;
+    const std::int32_t bottom = panel->y + panel->height;
+    knotBox->move(x + 52, bottom + 85);
+    knotBox->resize(width - 150, 25);
+    knotLabel->x = x;
+    knotLabel->y = bottom + 89;
+    degreeBox->move(x + width - 30, bottom + 85);
+    degreeBox->resize(25, 25);
+    degreeLabel->x = x + width - 85;
+    degreeLabel->y = bottom + 89;
+}
+
+void BSpline::drawCurve(const std::vector<ControlPoint*>& points) {
+    curve.clearPoints();
+    for (const ControlPoint* point : points) curve.addPoint(static_cast<float>(point->x), static_cast<float>(point->y));
+    // Completed knots stay until the next edit of the knot text.
+    curve.completeKnots();
+    if (!curve.canEvaluate()) return;
+
+    const float h = step(curve.pointCount());
+    PixelPath path(*panel, CURVE_PEN_WIDTH, CURVE_COLOUR);
+    path.moveTo(curve.evaluate(0.0f));
+    for (float u = h; u < 1.0f; u += h) path.lineTo(curve.evaluate(u));
+    path.lineTo(curve.evaluate(1.0f));
+
+    if (shells.shown()) drawShells(shells.parameter());
+}
+
+float BSpline::step(std::int32_t pointCount) const {
+    const std::int32_t r = row.resolution();
+    // The formula would give 0 at the top of the range.
+    if (r == MAXIMUM_RESOLUTION) return 0.001f;
+    return static_cast<float>(((1.0 - r / 20.0) / (2.0 * pointCount)) * static_cast<double>(0.6f));
+}
+
+// Levels 1 to d, each drawn from its highest point down, then the large dot on the curve.
+void BSpline::drawShells(float s) {
+    const std::optional<std::int32_t> span = curve.findSpan(s);
+    if (!span) return;
+    ShellPainter painter(*panel);
+    const Vec2 onCurve = curve.deBoor(curve.mapParameter(s), *span, [&](std::int32_t, const Vec2* level, std::int32_t count) {
+        for (std::int32_t j = count - 1; j >= 1; --j) painter.segment(level[j], level[j - 1]);
+    });
+    painter.dot(onCurve, CURVE_DOT_RADIUS);
+}
+
+void BSpline::onKnotsEdited(void* userData, char* text) {
+    const std::unique_ptr<char[]> owned(text);
+    auto* bspline = static_cast<BSpline*>(userData);
+    readKnots(bspline->curve, owned.get());
+    bspline->panel->dirty = 1;
+}
+
+void BSpline::onDegreeEdited(void* userData, char* text) {
+    const std::unique_ptr<char[]> owned(text);
+    auto* bspline = static_cast<BSpline*>(userData);
+    readDegree(bspline->curve, owned.get());
+    bspline->panel->dirty = 1;
+}
