@@ -1,5 +1,6 @@
 // The program's start-up scene on the headless backend: geometry before and after the first
 // frame, the tab strip's frame colours, following a resized window, and switching to Midpoint.
+#include "BSpline.h"
 #include "Button.h"
 #include "ControlManager.h"
 #include "HeadlessFixture.h"
@@ -8,6 +9,7 @@
 #include "Scene.h"
 #include "ScrollBar.h"
 #include "Tab.h"
+#include "TextBox.h"
 #include "TextObj.h"
 
 namespace {
@@ -42,25 +44,30 @@ protected:
     Scene scene;
 };
 
-TEST_F(SceneTest, BeforeTheFirstFrameTheFirstEntryIsSelectedAndNothingIsLaidOut) {
+TEST_F(SceneTest, BeforeTheFirstFrameTheBSplineIsSelectedAndNothingIsLaidOut) {
     EXPECT_EQ(scene.tab->entries[0].selected, 1);
     EXPECT_EQ(scene.tab->hover, 0);
+    EXPECT_NE(dynamic_cast<BSpline*>(scene.manager->generator), nullptr);
     expectPlace(*scene.framePanel, 0, 0, 300, 300);
     expectPlace(*scene.drawingPanel, 0, 0, 300, 500);
-    expectPlace(*scene.manager->clearButton, 15, 555, 100, 25);
-    EXPECT_EQ(scene.framePanel->controls, (std::vector<Control*>{scene.manager->clearButton}));
+    EXPECT_EQ(scene.framePanel->controls.size(), 6u) << "Clear and the B-spline's five controls";
 }
 
-TEST_F(SceneTest, TheFirstFrameLaysOutBothPanelsAndMovesClear) {
+TEST_F(SceneTest, TheFirstFrameLaysOutBothPanelsAndTheBSplinesRows) {
     window->update();
     expectPlace(*scene.framePanel, 0, 0, 600, 600);
-    expectPlace(*scene.drawingPanel, 15, 25, 570, 535);
-    expectPlace(*scene.manager->clearButton, 485, 570, 100, 25);
+    expectPlace(*scene.drawingPanel, 15, 25, 570, 450);
+    expectPlace(*scene.manager->clearButton, 485, 485, 100, 25);
+    const auto& bspline = static_cast<const BSpline&>(*scene.manager->generator);
+    expectPlace(*bspline.knotBox, 67, 560, 420, 25);
+    EXPECT_EQ(headless->control(bspline.knotBox->handle)->text, "0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14, 15");
+    EXPECT_EQ(headless->control(bspline.degreeBox->handle)->text, "3");
     EXPECT_EQ(headless->windowPixel(5, 300), GREY);
     EXPECT_EQ(headless->windowPixel(300, 300), WHITE);
     EXPECT_EQ(headless->windowPixel(16, 26), WHITE);
-    EXPECT_EQ(headless->windowPixel(584, 559), WHITE);
+    EXPECT_EQ(headless->windowPixel(584, 474), WHITE);
     EXPECT_EQ(headless->windowPixel(13, 300), rgb(0, 0, 255)) << "the frame of the selected blue entry";
+    EXPECT_EQ(headless->windowPixel(300, 24), rgb(0, 0, 255)) << "the strip's baseline";
     EXPECT_EQ(headless->windowPixel(300, 590), GREY);
 }
 
@@ -80,9 +87,9 @@ TEST_F(SceneTest, BothPanelsFollowTheWindowWhileItsBorderIsDragged) {
     headless->resizeClient(800, 700);
     window->update();
     expectPlace(*scene.framePanel, 0, 0, 800, 700);
-    expectPlace(*scene.drawingPanel, 15, 25, 770, 635);
-    expectPlace(*scene.manager->clearButton, 685, 670, 100, 25);
-    EXPECT_EQ(headless->windowPixel(784, 659), WHITE);
+    expectPlace(*scene.drawingPanel, 15, 25, 770, 550);
+    expectPlace(*scene.manager->clearButton, 685, 585, 100, 25);
+    EXPECT_EQ(headless->windowPixel(784, 574), WHITE);
     EXPECT_EQ(headless->windowPixel(790, 300), GREY);
 
     headless->resizeClient(20, 60);
