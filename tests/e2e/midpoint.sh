@@ -12,14 +12,6 @@ CUBIC_TAB="170 17"
 CLEAR_BUTTON="535 582"
 RES_BAR_LEFT_ARROW="103 582"
 
-# A click as a user makes it: the button stays down for a few frames.
-press_release() {
-    xdotool mousemove --window "$WINDOW" "$1" "$2" mousedown 1
-    sleep 0.06
-    xdotool mouseup 1
-    sleep 0.1
-}
-
 # Drags from one client point to another in small steps, holding the left button.
 drag() {
     local x1=$1 y1=$2 x2=$3 y2=$4 i
@@ -31,29 +23,6 @@ drag() {
     sleep 0.06
     xdotool mouseup 1
     sleep 0.1
-}
-
-# Whether any pixel of the 3 x 3 block around (x, y) shows the colour.
-colour_near() {
-    local colour=$1 x=$2 y=$3 dx dy
-    for dx in -1 0 1; do
-        for dy in -1 0 1; do
-            [ "$(client_pixel $((x + dx)) $((y + dy)))" = "$colour" ] && return 0
-        done
-    done
-    return 1
-}
-
-# Waits until a fresh screenshot satisfies every check given as separate quoted commands.
-settles_to() {
-    local check
-    take_screenshot || return 1
-    for check in "$@"; do eval "$check" || return 1; done
-}
-expect_screen() {
-    local what=$1
-    shift
-    poll 3 settles_to "$@" || fail "$what"
 }
 
 start_desktop

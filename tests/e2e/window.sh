@@ -1,12 +1,13 @@
 #!/bin/bash
 # The program's window at start-up: the grey frame with the white drawing panel inset at
-# client (15, 25), 570 x 535; Escape and the window manager's close request end it cleanly.
+# client (15, 25), 570 x 450, above the B-spline's three rows of controls; Escape and the
+# window manager's close request end it cleanly.
 source "$(dirname "$0")/lib.sh"
 PROGRAM_PATH=$1
 TITLE=Tessary
 
 # Inside the drawing panel, away from its edges where a frame line may be drawn.
-PANEL_INSIDE=("21 31" "578 31" "21 553" "578 553" "300 290")
+PANEL_INSIDE=("21 31" "578 31" "21 468" "578 468" "300 290")
 # Frame around the panel, clear of the tab strip above and the controls below.
 FRAME=("5 300" "594 300" "300 4" "5 590" "594 590")
 
