@@ -64,17 +64,32 @@ public:
     Scene scene;
 };
 
+void redrawRepeatedly(benchmark::State& state, BenchScene& bench) {
+    Panel& drawing = *bench.scene.drawingPanel;
+    for (auto _ : state) {
+        drawing.dirty = 1;
+        drawing.update();
+    }
+}
+
 void redraw(benchmark::State& state, std::size_t entry, bool maximum) {
     BenchScene bench;
     bench.select(entry);
     bench.addPoints(static_cast<int>(state.range(0)));
     if (ScrollBar* bar = bench.resolutionBar(); bar != nullptr && maximum)
         bar->setPosition(bench.headless->control(bar->handle)->scrollMax);
-    Panel& drawing = *bench.scene.drawingPanel;
-    for (auto _ : state) {
-        drawing.dirty = 1;
-        drawing.update();
-    }
+    redrawRepeatedly(state, bench);
+}
+
+// The B-spline (the first entry) of a typed degree, 64 points at maximum resolution.
+void redrawBSplineOfDegree(benchmark::State& state) {
+    BenchScene bench;
+    bench.addPoints(64);
+    bench.resolutionBar()->setPosition(20);
+    const NativeHandle degreeBox = bench.headless->liveControls("edit").back();
+    bench.headless->typeText(degreeBox, std::to_string(state.range(0)));
+    bench.window->update();
+    redrawRepeatedly(state, bench);
 }
 
 void idleFrame(benchmark::State& state) {
@@ -121,6 +136,12 @@ void registerAll() {
                 ->Unit(benchmark::kMillisecond);
         }
     }
+    benchmark::RegisterBenchmark("redraw/DeBoor Splines/maxRes/points:64", redrawBSplineOfDegree)
+        ->ArgName("degree")
+        ->Arg(3)
+        ->Arg(10)
+        ->Arg(20)
+        ->Unit(benchmark::kMillisecond);
     benchmark::RegisterBenchmark("frame/idle", idleFrame)->Unit(benchmark::kMicrosecond);
     benchmark::RegisterBenchmark("frame/drag", dragFrame)->Unit(benchmark::kMillisecond);
 }

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "DeBoorCurve.h"
+#include "DeBoorRecursion.h"
 
 namespace {
 
@@ -15,17 +16,6 @@ DeBoorCurve curveOf(const std::vector<Vec2>& points, std::int32_t degree, const 
     for (const Vec2& p : points) curve.addPoint(p.x, p.y);
     for (float k : knots) curve.addKnot(k);
     return curve;
-}
-
-// The recurrence as written, 2^d calls: the reference the shared levels must match exactly.
-Vec2 recursion(const DeBoorCurve& curve, const std::vector<Vec2>& points, float x, std::int32_t i, std::int32_t r) {
-    if (r == 0) return points[i];
-    const std::int32_t d = curve.degree();
-    const float right = curve.knots()[i + d - r + 1], left = curve.knots()[i];
-    const float alpha = (x - left) / (right - left);
-    const float beta = (right - x) / (right - left);
-    Vec2 lower = recursion(curve, points, x, i - 1, r - 1);
-    return recursion(curve, points, x, i, r - 1).scale(alpha).add(lower.scale(beta));
 }
 
 void expectNear(const Vec2& actual, double x, double y) {
@@ -69,7 +59,7 @@ TEST(DeBoorCurveTest, SharedLevelsEqualThePlainRecursionBitForBit) {
         for (float u = 0.0f; u <= 1.0f; u += 0.0625f) {
             const std::int32_t span = curve.findSpan(u).value();
             const float x = curve.mapParameter(u);
-            const Vec2 shared = curve.deBoor(x, span), plain = recursion(curve, points, x, span, d);
+            const Vec2 shared = curve.deBoor(x, span), plain = deBoorRecursion(curve, points, x, span, d);
             EXPECT_EQ(shared.x, plain.x) << "degree " << d << " u " << u;
             EXPECT_EQ(shared.y, plain.y) << "degree " << d << " u " << u;
         }
