@@ -38,7 +38,11 @@ void plainRecursion(benchmark::State& state) {
         benchmark::DoNotOptimize(deBoorRecursion(zigzag.curve, zigzag.points, x, span, zigzag.curve.degree()));
 }
 
-BENCHMARK(sharedLevels)->Name("deBoorPoint/sharedLevels")->ArgName("degree")->Arg(3)->Arg(10)->Arg(20)->Unit(benchmark::kMicrosecond);
-BENCHMARK(plainRecursion)->Name("deBoorPoint/plainRecursion")->ArgName("degree")->Arg(3)->Arg(10)->Arg(20)->Unit(benchmark::kMicrosecond);
+void degrees(benchmark::internal::Benchmark* benchmark) {
+    benchmark->ArgName("degree")->Arg(3)->Arg(10)->Arg(20)->Unit(benchmark::kMicrosecond);
+}
+
+BENCHMARK(sharedLevels)->Name("deBoorPoint/sharedLevels")->Apply(degrees);
+BENCHMARK(plainRecursion)->Name("deBoorPoint/plainRecursion")->Apply(degrees);
 
 }  // namespace

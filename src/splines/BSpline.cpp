@@ -106,9 +106,10 @@ void BSpline::drawShells(float s) {
     const std::optional<std::int32_t> span = curve.findSpan(s);
     if (!span) return;
     ShellPainter painter(*panel);
-    const Vec2 onCurve = curve.deBoor(curve.mapParameter(s), *span, [&](std::int32_t, const Vec2* level, std::int32_t count) {
+    const auto drawLevel = [&painter](std::int32_t, const Vec2* level, std::int32_t count) {
         for (std::int32_t j = count - 1; j >= 1; --j) painter.segment(level[j], level[j - 1]);
-    });
+    };
+    const Vec2 onCurve = curve.deBoor(curve.mapParameter(s), *span, drawLevel);
     painter.dot(onCurve, CURVE_DOT_RADIUS);
 }
 
