@@ -16,12 +16,7 @@ protected:
     }
     // As the user sets it: the bar redraws the curve at once, without a frame.
     void setDepth(std::int32_t depth) { bar->handleMessage(WM_HSCROLL, makeWParam(SB_THUMBTRACK, depth), bar->handle); }
-    bool greenShownNear(std::int32_t x, std::int32_t y) {
-        for (std::int32_t dy = -1; dy <= 1; ++dy)
-            for (std::int32_t dx = -1; dx <= 1; ++dx)
-                if (shownIn(x + dx, y + dy) == rgb(0, 255, 0)) return true;
-        return false;
-    }
+    bool greenShownNear(std::int32_t x, std::int32_t y) { return shownNear(rgb(0, 255, 0), x, y); }
 
     ScrollBar* bar = nullptr;
     TextObj* label = nullptr;
