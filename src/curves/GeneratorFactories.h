@@ -17,3 +17,4 @@ CurveGen* createGenerator(void* userData) {
 }
 
 CurveGen* createMidpoint(void* userData);
+CurveGen* createCubic(void* userData);
