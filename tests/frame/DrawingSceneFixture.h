@@ -51,6 +51,13 @@ protected:
     ControlPoint& point(std::size_t index) { return *manager->points.at(index); }
     // What the window shows at drawing-panel coordinates.
     Colour shownIn(std::int32_t x, std::int32_t y) { return headless->windowPixel(LEFT + x, TOP + y); }
+    // Whether the colour shows anywhere in the 3 x 3 pixels around (x, y).
+    bool shownNear(Colour colour, std::int32_t x, std::int32_t y) {
+        for (std::int32_t dy = -1; dy <= 1; ++dy)
+            for (std::int32_t dx = -1; dx <= 1; ++dx)
+                if (shownIn(x + dx, y + dy) == colour) return true;
+        return false;
+    }
 
     Panel* framePanel = nullptr;
     Panel* drawingPanel = nullptr;
