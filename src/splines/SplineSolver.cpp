@@ -69,7 +69,8 @@ void SplineSolver::solve(std::int32_t trace) {
 }
 
 // Without row exchanges the elimination loses all accuracy from about 25 points, so each
-// column's pivot is the largest entry at or below the diagonal.
+// column's pivot is its largest entry at or below the diagonal (a tie keeps the rows in place).
+// A column with no usable pivot is passed over without an exchange.
 void SplineSolver::eliminateDownward(Matrix& m, std::int32_t n, std::int32_t trace) {
     for (std::int32_t r = 0; r < n; ++r) {
         std::int32_t best = r;

@@ -14,7 +14,8 @@ public:
     void addPoint(std::int32_t x, std::int32_t y);
     // Does nothing unless points were added since the last solve.
     void solve(std::int32_t trace);
-    // The spline's point at t, each coordinate truncated toward zero; (0, 0) before a solve.
+    // The spline's point at t, each coordinate truncated toward zero (saturating at the int32
+    // range); (0, 0) before a solve.
     void evaluate(double t, std::int32_t* x, std::int32_t* y) const;
 
     // Row r < n - 2 interpolates point r; row n - 2 is s''(0) = 0, row n - 1 is s''(P - 1) = 0.
