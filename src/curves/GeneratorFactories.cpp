@@ -1,6 +1,7 @@
 #include "GeneratorFactories.h"
 
 #include "BB.h"
+#include "Cubic.h"
 #include "Midpoint.h"
 #include "NLI.h"
 #include "Polynomial.h"
@@ -9,3 +10,4 @@ CurveGen* createPolynomial(void* userData) { return createGenerator<Polynomial>(
 CurveGen* createNLI(void* userData) { return createGenerator<NLI>(userData); }
 CurveGen* createBB(void* userData) { return createGenerator<BB>(userData); }
 CurveGen* createMidpoint(void* userData) { return createGenerator<Midpoint>(userData); }
+CurveGen* createCubic(void* userData) { return createGenerator<Cubic>(userData); }
