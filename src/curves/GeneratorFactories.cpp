@@ -2,6 +2,7 @@
 
 #include "BB.h"
 #include "BSpline.h"
+#include "Cubic.h"
 #include "Midpoint.h"
 #include "NLI.h"
 #include "Polynomial.h"
@@ -11,3 +12,4 @@ CurveGen* createPolynomial(void* userData) { return createGenerator<Polynomial>(
 CurveGen* createNLI(void* userData) { return createGenerator<NLI>(userData); }
 CurveGen* createBB(void* userData) { return createGenerator<BB>(userData); }
 CurveGen* createMidpoint(void* userData) { return createGenerator<Midpoint>(userData); }
+CurveGen* createCubic(void* userData) { return createGenerator<Cubic>(userData); }

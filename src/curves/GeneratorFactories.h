@@ -21,3 +21,4 @@ CurveGen* createPolynomial(void* userData);
 CurveGen* createNLI(void* userData);
 CurveGen* createBB(void* userData);
 CurveGen* createMidpoint(void* userData);
+CurveGen* createCubic(void* userData);

@@ -8,6 +8,14 @@
 #include "Platform.h"
 #include "Window.h"
 
+namespace {
+// A window coordinate relative to the panel; the cursor may be anywhere, so saturate.
+std::int32_t relative(std::int32_t windowCoordinate, std::int32_t panelPosition) {
+    return static_cast<std::int32_t>(
+        std::clamp<std::int64_t>(std::int64_t{windowCoordinate} - panelPosition, INT32_MIN, INT32_MAX));
+}
+}  // namespace
+
 Panel::Panel(Window* window, std::int32_t width, std::int32_t height)
     : width(width), height(height), window(window), backBuffer(std::make_unique<Surface>(width, height)) {}
 
@@ -44,8 +52,8 @@ void Panel::removeControl(Control* control) {
 
 void Panel::update() {
     mouse = window->mouse;
-    mouse.x = window->mouse.x - x;
-    mouse.y = window->mouse.y - y;
+    mouse.x = relative(window->mouse.x, x);
+    mouse.y = relative(window->mouse.y, y);
     mouseInside = (mouse.x >= 0 && mouse.x <= width && mouse.y >= 0 && mouse.y <= height) ? 1 : 0;
 
     // Objects may add or remove objects while they update: read the length afresh each step.

@@ -40,7 +40,7 @@ Tab* addTabStrip(Panel& frame, Panel& drawing, ControlManager& manager) {
     auto* tab = new Tab(&drawing, 15);
     frame.addObject(tab);
     tab->addEntry("DeBoor Splines", 110, createBSpline, &manager);
-    tab->addEntry("Cubic Splines", 95, nullptr, &manager);
+    tab->addEntry("Cubic Splines", 95, createCubic, &manager);
     tab->addEntry("Polynomial", 85, createPolynomial, &manager);
     tab->addEntry("NLI", 75, createNLI, &manager);
     tab->addEntry("BB-Form", 75, createBB, &manager);

@@ -19,8 +19,9 @@ GREY="200 200 200"
 WHITE="255 255 255"
 RED="255 0 0"
 GREEN="0 255 0"
-BLUE="0 0 255"
 BLACK="0 0 0"
+BLUE="0 0 255"
+SHELL_GREY="128 128 128"
 
 cleanup() {
     local i
@@ -152,6 +153,19 @@ expect_layout() {
 # A click as a user makes it: the button stays down for a few frames.
 press_release() {
     xdotool mousemove --window "$WINDOW" "$1" "$2" mousedown 1
+    sleep 0.06
+    xdotool mouseup 1
+    sleep 0.1
+}
+
+# Drags from one client point to another in small steps, holding the left button.
+drag() {
+    local x1=$1 y1=$2 x2=$3 y2=$4 i
+    xdotool mousemove --window "$WINDOW" "$x1" "$y1" mousedown 1
+    for i in 1 2 3 4 5 6 7 8; do
+        sleep 0.03
+        xdotool mousemove --window "$WINDOW" $((x1 + (x2 - x1) * i / 8)) $((y1 + (y2 - y1) * i / 8))
+    done
     sleep 0.06
     xdotool mouseup 1
     sleep 0.1

@@ -12,19 +12,6 @@ CUBIC_TAB="170 17"
 CLEAR_BUTTON="535 582"
 RES_BAR_LEFT_ARROW="103 582"
 
-# Drags from one client point to another in small steps, holding the left button.
-drag() {
-    local x1=$1 y1=$2 x2=$3 y2=$4 i
-    xdotool mousemove --window "$WINDOW" "$x1" "$y1" mousedown 1
-    for i in 1 2 3 4 5 6 7 8; do
-        sleep 0.03
-        xdotool mousemove --window "$WINDOW" $((x1 + (x2 - x1) * i / 8)) $((y1 + (y2 - y1) * i / 8))
-    done
-    sleep 0.06
-    xdotool mouseup 1
-    sleep 0.1
-}
-
 start_desktop
 start_program "$PROGRAM_PATH"
 wait_for_window Tessary

@@ -23,11 +23,7 @@ protected:
         frameAt(0, 0);
     }
     void type(TextBox* box, const char* text) { headless->typeText(box->handle, text); frameAt(0, 0); }
-    bool greenNear(double x, double y) {
-        for (std::int32_t d = 0; d < 9; ++d)
-            if (shownIn(std::int32_t(x) + d % 3 - 1, std::int32_t(y) + d / 3 - 1) == GREEN) return true;
-        return false;
-    }
+    bool greenNear(double x, double y) { return shownNear(GREEN, x, y); }
     std::int32_t countInPanel(Colour colour) {
         std::int32_t count = 0;
         for (std::int32_t y = 0; y < drawingPanel->height; ++y)

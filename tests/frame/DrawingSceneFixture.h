@@ -51,6 +51,14 @@ protected:
     ControlPoint& point(std::size_t index) { return *manager->points.at(index); }
     // What the window shows at drawing-panel coordinates.
     Colour shownIn(std::int32_t x, std::int32_t y) { return headless->windowPixel(LEFT + x, TOP + y); }
+    // Whether the colour shows within `radius` pixels (a square) of drawing-panel (x, y).
+    bool shownNear(Colour colour, double x, double y, std::int32_t radius = 1) {
+        const auto cx = static_cast<std::int32_t>(x), cy = static_cast<std::int32_t>(y);
+        for (std::int32_t dy = -radius; dy <= radius; ++dy)
+            for (std::int32_t dx = -radius; dx <= radius; ++dx)
+                if (shownIn(cx + dx, cy + dy) == colour) return true;
+        return false;
+    }
 
     Panel* framePanel = nullptr;
     Panel* drawingPanel = nullptr;

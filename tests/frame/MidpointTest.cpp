@@ -6,6 +6,8 @@
 
 namespace {
 
+constexpr Colour GREEN = rgb(0, 255, 0);
+
 class MidpointTest : public DrawingSceneFixture {
 protected:
     MidpointTest() {
@@ -16,12 +18,6 @@ protected:
     }
     // As the user sets it: the bar redraws the curve at once, without a frame.
     void setDepth(std::int32_t depth) { bar->handleMessage(WM_HSCROLL, makeWParam(SB_THUMBTRACK, depth), bar->handle); }
-    bool greenShownNear(std::int32_t x, std::int32_t y) {
-        for (std::int32_t dy = -1; dy <= 1; ++dy)
-            for (std::int32_t dx = -1; dx <= 1; ++dx)
-                if (shownIn(x + dx, y + dy) == rgb(0, 255, 0)) return true;
-        return false;
-    }
 
     ScrollBar* bar = nullptr;
     TextObj* label = nullptr;
@@ -56,13 +52,13 @@ TEST_F(MidpointTest, EachDepthRedrawsTheCurveAtOnce) {
     clickIn(300, 20);
     clickIn(500, 400);
     setDepth(0);
-    EXPECT_TRUE(greenShownNear(250, 115));  // on P0 P1
+    EXPECT_TRUE(shownNear(GREEN, 250, 115));  // on P0 P1
     setDepth(1);
-    EXPECT_FALSE(greenShownNear(250, 115));
-    EXPECT_TRUE(greenShownNear(250, 210));
+    EXPECT_FALSE(shownNear(GREEN, 250, 115));
+    EXPECT_TRUE(shownNear(GREEN, 250, 210));
     setDepth(8);
-    EXPECT_FALSE(greenShownNear(250, 210));
-    EXPECT_TRUE(greenShownNear(250, 221));
+    EXPECT_FALSE(shownNear(GREEN, 250, 210));
+    EXPECT_TRUE(shownNear(GREEN, 250, 221));
 }
 
 }  // namespace

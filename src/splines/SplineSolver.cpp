@@ -1,0 +1,153 @@
+#include "SplineSolver.h"
+
+#include <cmath>
+#include <cstdio>
+#include <utility>
+
+#include "PixelPath.h"
+
+namespace {
+
+// The pivot threshold is a single-precision 0.0001, widened.
+const double EPSILON = static_cast<double>(0.0001f);
+
+double at(const std::vector<double>& m, std::int32_t n, std::int32_t row, std::int32_t column) {
+    return m[static_cast<std::size_t>(row) * static_cast<std::size_t>(n) + static_cast<std::size_t>(column)];
+}
+
+double& at(std::vector<double>& m, std::int32_t n, std::int32_t row, std::int32_t column) {
+    return m[static_cast<std::size_t>(row) * static_cast<std::size_t>(n) + static_cast<std::size_t>(column)];
+}
+
+double evaluateCoordinate(const GrowArray<double>& c, double t) {
+    double total = 0.0;
+    double power = 1.0;  // t^i, with 0^0 = 1
+    for (std::int32_t i = 0; i < c.count(); ++i) {
+        if (i <= 3) {
+            total += c[i] * power;
+            power *= t;
+        } else if (t > i - 3) {
+            const double u = t - i + 3;
+            total += c[i] * (u * u * u);
+        }
+    }
+    return total;
+}
+
+}  // namespace
+
+void SplineSolver::addPoint(std::int32_t x, std::int32_t y) {
+    stale = 1;
+    xs.append(x);
+    ys.append(y);
+}
+
+void SplineSolver::solve(std::int32_t trace) {
+    if (stale == 0) return;
+    stale = 0;
+    xCoef = xs;
+    xCoef.append(0.0);
+    xCoef.append(0.0);
+    yCoef = ys;
+    while (yCoef.count() < xCoef.count()) yCoef.append(0.0);
+
+    const std::int32_t n = xs.count() + 2;
+    Matrix m(static_cast<std::size_t>(n) * static_cast<std::size_t>(n));
+    for (std::int32_t row = 0; row < n; ++row)
+        for (std::int32_t column = 0; column < n; ++column) at(m, n, row, column) = matrixEntry(column, row, n);
+
+    if (trace != 0) {
+        std::printf("Inital Matrix:\n");
+        printSystem(m, n, xCoef, yCoef);
+        std::printf("\n-----\nPreforming Gauss Jordan from the top down.\n");
+    }
+    eliminateDownward(m, n, trace);
+    if (trace != 0) std::printf("\n-----\nPreforming Gauss Jordan from the bottom up.\n");
+    eliminateUpward(m, n, trace);
+    if (trace != 0) std::printf("\n-----\nDividing each row\n");
+    divideRows(m, n, trace);
+}
+
+// Without row exchanges the elimination loses all accuracy from about 25 points, so each
+// column's pivot is its largest entry at or below the diagonal (a tie keeps the rows in place).
+// A column with no usable pivot is passed over without an exchange.
+void SplineSolver::eliminateDownward(Matrix& m, std::int32_t n, std::int32_t trace) {
+    for (std::int32_t r = 0; r < n; ++r) {
+        std::int32_t best = r;
+        for (std::int32_t k = r + 1; k < n; ++k)
+            if (std::fabs(at(m, n, k, r)) > std::fabs(at(m, n, best, r))) best = k;
+        const double p = at(m, n, best, r);
+        if (!(p < -EPSILON || p > EPSILON)) continue;
+        if (best != r) exchangeRows(m, n, r, best);
+        for (std::int32_t k = r + 1; k < n; ++k) clearEntry(m, n, r, k);
+        traceRow(m, n, r, trace);
+    }
+}
+
+void SplineSolver::eliminateUpward(Matrix& m, std::int32_t n, std::int32_t trace) {
+    for (std::int32_t r = n - 1; r >= 1; --r) {
+        const double p = at(m, n, r, r);
+        if (!(p < -EPSILON || p > EPSILON)) continue;
+        for (std::int32_t k = r - 1; k >= 0; --k) clearEntry(m, n, r, k);
+        traceRow(m, n, r, trace);
+    }
+}
+
+// Unlike the elimination passes, a divisor exactly at the threshold still counts.
+void SplineSolver::divideRows(Matrix& m, std::int32_t n, std::int32_t trace) {
+    for (std::int32_t r = 0; r < n; ++r) {
+        const double d = at(m, n, r, r);
+        if (d <= -EPSILON || d >= EPSILON) {
+            at(m, n, r, r) = d / d;
+            xCoef[r] /= d;
+            yCoef[r] /= d;
+        } else {
+            xCoef[r] = 0.0;
+            yCoef[r] = 0.0;
+        }
+        traceRow(m, n, r, trace);
+    }
+}
+
+void SplineSolver::clearEntry(Matrix& m, std::int32_t n, std::int32_t pivot, std::int32_t target) {
+    const double f = at(m, n, target, pivot) / at(m, n, pivot, pivot);
+    for (std::int32_t j = pivot; j < n; ++j) at(m, n, target, j) -= f * at(m, n, pivot, j);
+    xCoef[target] -= f * xCoef[pivot];
+    yCoef[target] -= f * yCoef[pivot];
+}
+
+void SplineSolver::exchangeRows(Matrix& m, std::int32_t n, std::int32_t a, std::int32_t b) {
+    for (std::int32_t j = 0; j < n; ++j) std::swap(at(m, n, a, j), at(m, n, b, j));
+    std::swap(xCoef[a], xCoef[b]);
+    std::swap(yCoef[a], yCoef[b]);
+}
+
+void SplineSolver::traceRow(const Matrix& m, std::int32_t n, std::int32_t row, std::int32_t trace) const {
+    if (trace == 0) return;
+    std::printf("Gauss Jordan: Row %d\n", static_cast<int>(row));
+    printSystem(m, n, xCoef, yCoef);
+}
+
+void SplineSolver::evaluate(double t, std::int32_t* x, std::int32_t* y) const {
+    *x = PixelPath::toPixel(evaluateCoordinate(xCoef, t));
+    *y = PixelPath::toPixel(evaluateCoordinate(yCoef, t));
+}
+
+double SplineSolver::matrixEntry(std::int32_t column, std::int32_t row, std::int32_t n) {
+    if (row == n - 2) return column == 2 ? 2.0 : 0.0;
+    if (row == n - 1) {
+        if (column <= 1) return 0.0;
+        return column == 2 ? 2.0 : 6.0 * (n - column);
+    }
+    if (column <= 3) return std::pow(static_cast<double>(row), column);
+    const std::int32_t u = row - column + 3;
+    return u > 0 ? static_cast<double>(u) * u * u : 0.0;
+}
+
+void SplineSolver::printSystem(const std::vector<double>& matrix, std::int32_t n, const GrowArray<double>& xRhs,
+                               const GrowArray<double>& yRhs) {
+    for (std::int32_t i = 0; i < n; ++i) {
+        for (std::int32_t j = 0; j < n; ++j) std::printf("%7.3f ", at(matrix, n, i, j));
+        std::printf("| %7.3f | %7.3f\n", xRhs[i], yRhs[i]);
+    }
+}
