@@ -12,12 +12,11 @@ class CheckBox;
 
 // The notification of every generator control (scroll bar: the bar; check box: its new state;
 // neither is needed). userData is the drawing panel: update and show it at once, so the curve
-// follows a dragged bar without waiting for the next frame.
+// follows a dragged bar without waiting for the next frame. The refresh redraws the panel and
+// its parents; a repaint after it would only draw the same pixels again.
 template <typename Ignored>
 void redrawPanel(Ignored, void* drawingPanel) {
-    auto* panel = static_cast<Panel*>(drawingPanel);
-    panel->refresh();
-    panel->repaint();
+    static_cast<Panel*>(drawingPanel)->refresh();
 }
 
 // A horizontal bar at (0, 0), 570 x 25, in the frame panel, reporting to redrawPanel.

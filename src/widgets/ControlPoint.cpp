@@ -60,6 +60,9 @@ void ControlPoint::update() {
     } else if (dragging != 0) {
         dragging = 0;
         draw();
+        // Drawn into the back buffer only, the idle look would reach the window at some later
+        // redraw; the released point should turn red at once.
+        owner->dirty = 1;
     }
     leftWasDown = leftDown(win) ? 1 : 0;
 }

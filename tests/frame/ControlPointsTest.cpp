@@ -32,6 +32,15 @@ TEST_F(ControlPointsTest, APressWithinTheRadiusGrabsThePointInsteadOfPlacingOne)
     }
 }
 
+TEST_F(ControlPointsTest, ADraggedPointShowsGreenAndTurnsRedAtTheFrameOfItsRelease) {
+    clickIn(200, 200);
+    pressIn(200, 200);
+    moveIn(230, 210);
+    EXPECT_EQ(shownIn(230, 210), rgb(0, 255, 0));
+    releaseIn(230, 210);
+    EXPECT_EQ(shownIn(230, 210), rgb(255, 0, 0));
+}
+
 TEST_F(ControlPointsTest, OverlappingPointsDragTogetherKeepingTheirOffsets) {
     clickIn(100, 100);
     clickIn(120, 100);

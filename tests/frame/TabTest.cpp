@@ -107,6 +107,13 @@ TEST_F(TabTest, AConstructionReplacedWhileItsBarIsDraggedLeavesNothingBehind) {
     EXPECT_EQ(resolutionBar()->position, 5);
 }
 
+TEST_F(TabTest, ABarNotificationRedrawsTheCurveOnceAndAtOnce) {
+    const auto& draws = static_cast<SpyGenerator*>(manager->generator)->drawnCounts;
+    const std::size_t before = draws.size();
+    resolutionBar()->handleMessage(WM_HSCROLL, makeWParam(SB_LINERIGHT, 0), resolutionBar()->handle);
+    EXPECT_EQ(draws.size(), before + 1);
+}
+
 TEST_F(TabTest, ThousandsOfPointsSurviveTheConstructionsAndClear) {
     pressTab(1);
     headless->scroll(resolutionBar()->handle, SB_THUMBTRACK, 1);  // a split costs n^2 / 2 steps
