@@ -1,6 +1,7 @@
 # make run: set up (Debian packages, configure, build) and start tessary.
 # make test: set up and run every test (unit, headless frame, end-to-end under Xvfb).
 # make bench: build the benchmarks in Release and print their table.
+# make fuzz: fuzz the knot and degree texts with libFuzzer (clang) for FUZZ_SECONDS seconds.
 
 PACKAGES := cmake make g++ pkg-config libfltk1.3-dev libcairo2-dev libx11-dev libgtest-dev libbenchmark-dev \
             xvfb xauth xdotool imagemagick x11-utils openbox wmctrl fonts-dejavu-core
@@ -8,7 +9,10 @@ DEBUG_DIR := build/debug
 RELEASE_DIR := build/release
 JOBS := $(shell nproc 2>/dev/null || echo 2)
 
-.PHONY: run test bench deps debug release clean
+FUZZ_DIR := build/fuzz
+FUZZ_SECONDS ?= 60
+
+.PHONY: run test bench fuzz deps debug release clean
 
 run: release
 	@if [ -z "$$DISPLAY" ]; then \
@@ -23,6 +27,15 @@ test: debug
 bench: release
 	cmake --build $(RELEASE_DIR) -j$(JOBS) --target benchmarks
 	bash bench/run.sh $(RELEASE_DIR)
+
+fuzz:
+	@$(MAKE) --no-print-directory deps PACKAGES="clang libclang-rt-14-dev"
+	mkdir -p $(FUZZ_DIR)/corpus
+	clang++ -std=c++17 -g -O1 -ffp-contract=off -fsanitize=fuzzer,address,undefined \
+		-Isrc/splines -Isrc/curves -Isrc/widgets -Isrc/frame -Isrc/frame/platform \
+		tests/fuzz/KnotTextFuzzer.cpp src/splines/KnotText.cpp src/splines/Tokenizer.cpp \
+		src/splines/DeBoorCurve.cpp -o $(FUZZ_DIR)/knot_text
+	$(FUZZ_DIR)/knot_text -max_total_time=$(FUZZ_SECONDS) -max_len=255 $(FUZZ_DIR)/corpus
 
 deps:
 	@missing=""; \
