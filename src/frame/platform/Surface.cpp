@@ -4,74 +4,20 @@
 
 #include <algorithm>
 #include <cmath>
-#include <cstdlib>
 #include <cstring>
-#include <limits>
 #include <new>
 #include <utility>
 
-// Everything but text is rasterised here, straight into the pixels: the curve views draw
-// tens of thousands of tiny lines per redraw, and working on rows keeps far-away
-// coordinates cheap (only rows inside the surface are visited) and exact. Cairo only
-// draws text; each text call is bracketed by mark_dirty/flush, so outside drawText the
-// pixels are always current and free to touch directly.
+// The Linux surface: our Raster draws everything but text straight into the pixels of a
+// cairo image surface. Cairo only draws text; each text call is bracketed by
+// mark_dirty/flush, so outside drawText the pixels are always current and free to touch.
 
 namespace {
 
 constexpr double kFontSize = 12.0;  // cap height 9 px; a line of text fits a 15-pixel tab row
-// Wide lines sample each pixel a hair below-right of its centre: a centre lying exactly on
-// the stroke's edge then counts on the top/left side only, so a stroke of even width
-// covers exactly that many rows (or columns) instead of one more.
-constexpr double kTieBreak = 1.0 / 1024;
-constexpr double kInfinity = std::numeric_limits<double>::infinity();
-
-// A Colour keeps red in the low byte, a pixel in the third; the swap is its own inverse.
-std::uint32_t swapRedBlue(std::uint32_t value) {
-    return ((value & 0xFF) << 16) | (value & 0xFF00) | ((value >> 16) & 0xFF);
-}
 
 std::int64_t clampTo(double value, std::int64_t low, std::int64_t high) {
     return static_cast<std::int64_t>(std::clamp(value, static_cast<double>(low), static_cast<double>(high)));
-}
-
-struct Interval {
-    double low = kInfinity, high = -kInfinity;  // empty by default
-    bool empty() const { return low > high; }
-};
-
-Interval hull(Interval a, Interval b) {
-    if (a.empty()) return b;
-    if (b.empty()) return a;
-    return {std::min(a.low, b.low), std::max(a.high, b.high)};
-}
-
-Interval meet(Interval a, Interval b) { return {std::max(a.low, b.low), std::min(a.high, b.high)}; }
-
-// The x with low <= slope * x + offset <= high.
-Interval solve(double slope, double offset, double low, double high) {
-    if (slope == 0) return low <= offset && offset <= high ? Interval{-kInfinity, kInfinity} : Interval{};
-    const double a = (low - offset) / slope, b = (high - offset) / slope;
-    return {std::min(a, b), std::max(a, b)};
-}
-
-// Where the horizontal line at height y crosses a disc.
-Interval discRow(double centreX, double centreY, double radius, double y) {
-    const double dy = y - centreY;
-    const double square = radius * radius - dy * dy;
-    if (square < 0) return {};
-    const double half = std::sqrt(square);
-    return {centreX - half, centreX + half};
-}
-
-// Where the horizontal line at height y crosses a stroke with round ends: the two end
-// discs and the band between them. The stroke is convex, so the hull is exact.
-Interval strokeRow(double x1, double y1, double x2, double y2, double radius, double y) {
-    const double dx = x2 - x1, dy = y2 - y1, lengthSquared = dx * dx + dy * dy;
-    const double reach = radius * std::sqrt(lengthSquared);
-    // Projection onto the segment within it, cross product within radius * length.
-    const Interval along = solve(dx, (y - y1) * dy - x1 * dx, 0, lengthSquared);
-    const Interval across = solve(dy, -x1 * dy - (y - y1) * dx, -reach, reach);
-    return hull(hull(discRow(x1, y1, radius, y), discRow(x2, y2, radius, y)), meet(along, across));
 }
 
 // Clips a run of `length` pixels copied from `from` (in a source `sourceSize` long) to
@@ -89,18 +35,6 @@ Run clipRun(std::int64_t to, std::int64_t from, std::int64_t length, std::int64_
 }
 
 }  // namespace
-
-void Rect::unite(const Rect& other) {
-    if (other.empty()) return;
-    if (empty()) {
-        *this = other;
-        return;
-    }
-    left = std::min(left, other.left);
-    top = std::min(top, other.top);
-    right = std::max(right, other.right);
-    bottom = std::max(bottom, other.bottom);
-}
 
 Surface::Surface(std::int32_t width, std::int32_t height) { allocate(width, height); }
 
@@ -133,17 +67,18 @@ void Surface::release() {
 void Surface::resize(std::int32_t width, std::int32_t height) {
     Surface resized(width, height);
     resized.blit(0, 0, width_, height_, *this, 0, 0);
-    // The old pixels and context leave with `resized`.
-    std::swap(width_, resized.width_);
-    std::swap(height_, resized.height_);
-    std::swap(surface_, resized.surface_);
-    std::swap(cairo_, resized.cairo_);
-    std::swap(pixels_, resized.pixels_);
-    std::swap(stride_, resized.stride_);
-    std::swap(damage_, resized.damage_);
+    swap(resized);  // the old pixels and context leave with `resized`
 }
 
-void Surface::markDamage(Rect area) { damage_.unite(area); }
+void Surface::swap(Surface& other) {
+    std::swap(width_, other.width_);
+    std::swap(height_, other.height_);
+    std::swap(surface_, other.surface_);
+    std::swap(cairo_, other.cairo_);
+    std::swap(pixels_, other.pixels_);
+    std::swap(stride_, other.stride_);
+    std::swap(damage_, other.damage_);
+}
 
 cairo_t* Surface::context() {
     if (cairo_ == nullptr) {
@@ -163,104 +98,19 @@ cairo_t* Surface::context() {
     return cairo_;
 }
 
-void Surface::fillSpan(std::int64_t y, std::int64_t left, std::int64_t right, std::uint32_t word) {
-    if (y < 0 || y >= height_) return;
-    left = std::max<std::int64_t>(left, 0);
-    right = std::min<std::int64_t>(right, width_);
-    if (left >= right) return;
-    std::uint32_t* row = pixels_ + y * stride_;
-    std::fill(row + left, row + right, word);
-    markDamage({static_cast<std::int32_t>(left), static_cast<std::int32_t>(y), static_cast<std::int32_t>(right),
-                static_cast<std::int32_t>(y + 1)});
-}
-
 void Surface::fillRect(std::int32_t left, std::int32_t top, std::int32_t right, std::int32_t bottom,
                        Colour colour) {
-    const std::uint32_t word = swapRedBlue(colour);
-    for (std::int64_t y = std::max(top, 0); y < std::min(bottom, height_); ++y) fillSpan(y, left, right, word);
+    raster().fillRect(left, top, right, bottom, colour);
 }
 
 void Surface::drawLine(std::int32_t x1, std::int32_t y1, std::int32_t x2, std::int32_t y2, std::int32_t penWidth,
                        Colour colour) {
-    if (x1 == x2 && y1 == y2) return;  // the bulk of a curve redraw: leave at once
-    const std::uint32_t word = swapRedBlue(colour);
-    if (penWidth <= 1) {
-        drawThinLine(x1, y1, x2, y2, word);
-    } else {
-        // Wide strokes run between pixel centres.
-        drawWideLine(x1 + 0.5, y1 + 0.5, x2 + 0.5, y2 + 0.5, penWidth / 2.0, word);
-    }
+    raster().drawLine(x1, y1, x2, y2, penWidth, colour);
 }
 
-// Steps along the major axis, leaving out the end pixel; the minor offset at step i is
-// i * minorDelta / majorDelta rounded half up. Only the steps inside the surface are walked.
-void Surface::drawThinLine(std::int64_t x1, std::int64_t y1, std::int64_t x2, std::int64_t y2,
-                           std::uint32_t word) {
-    const bool alongX = std::abs(x2 - x1) >= std::abs(y2 - y1);
-    const std::int64_t major1 = alongX ? x1 : y1, minor1 = alongX ? y1 : x1;
-    const std::int64_t majorDelta = alongX ? x2 - x1 : y2 - y1, minorDelta = alongX ? y2 - y1 : x2 - x1;
-    const std::int64_t majorSize = alongX ? width_ : height_;
-    const std::int64_t majorStep = majorDelta < 0 ? -1 : 1, minorStep = minorDelta < 0 ? -1 : 1;
-    const std::int64_t steps = std::abs(majorDelta), twiceMajor = 2 * steps, twiceMinor = 2 * std::abs(minorDelta);
-
-    const std::int64_t first = std::max<std::int64_t>(0, majorStep > 0 ? -major1 : major1 - majorSize + 1);
-    const std::int64_t last = std::min(steps, majorStep > 0 ? majorSize - major1 : major1 + 1);
-    if (first >= last) return;
-    // 128 bits: step and minor delta may each be near 2^32.
-    const __int128 numerator = static_cast<__int128>(first) * twiceMinor + steps;
-    std::int64_t offset = static_cast<std::int64_t>(numerator / twiceMajor);
-    std::int64_t remainder = static_cast<std::int64_t>(numerator % twiceMajor);
-    for (std::int64_t i = first; i < last; ++i) {
-        const std::int64_t major = major1 + majorStep * i, minor = minor1 + minorStep * offset;
-        if (alongX) {
-            fillSpan(minor, major, major + 1, word);
-        } else {
-            fillSpan(major, minor, minor + 1, word);
-        }
-        remainder += twiceMinor;
-        if (remainder >= twiceMajor) {
-            remainder -= twiceMajor;
-            ++offset;
-        }
-    }
-}
-
-void Surface::drawWideLine(double x1, double y1, double x2, double y2, double radius, std::uint32_t word) {
-    const std::int64_t top = clampTo(std::floor(std::min(y1, y2) - radius) - 1, 0, height_);
-    const std::int64_t bottom = clampTo(std::ceil(std::max(y1, y2) + radius) + 1, 0, height_);
-    for (std::int64_t y = top; y < bottom; ++y) {
-        const Interval row = strokeRow(x1, y1, x2, y2, radius, y + 0.5 + kTieBreak);
-        if (row.empty()) continue;
-        // Pixel x is in when x + 0.5 + kTieBreak lies in the row.
-        const double left = std::ceil(row.low - 0.5 - kTieBreak), right = std::floor(row.high - 0.5 - kTieBreak) + 1;
-        fillSpan(y, clampTo(left, -1, width_), clampTo(right, -1, width_), word);
-    }
-}
-
-// Pixels whose centres lie strictly inside; the same rule on both sides keeps the figure
-// mirror-symmetric about its centre.
-void Surface::fillEllipse(double centreX, double centreY, double radiusX, double radiusY, std::uint32_t word) {
-    if (radiusX <= 0 || radiusY <= 0) return;
-    const std::int64_t top = clampTo(std::floor(centreY - radiusY), 0, height_);
-    const std::int64_t bottom = clampTo(std::ceil(centreY + radiusY), 0, height_);
-    for (std::int64_t y = top; y < bottom; ++y) {
-        const double across = (y + 0.5 - centreY) / radiusY;
-        if (across * across >= 1) continue;
-        const double half = radiusX * std::sqrt(1 - across * across);
-        fillSpan(y, static_cast<std::int64_t>(std::floor(centreX - half - 0.5)) + 1,
-                 static_cast<std::int64_t>(std::ceil(centreX + half - 0.5)), word);
-    }
-}
-
-// The pen stays inside the box, the way width 1 does, so the fill is the box's ellipse
-// shrunk by the pen width.
 void Surface::drawEllipse(std::int32_t left, std::int32_t top, std::int32_t right, std::int32_t bottom,
                           std::int32_t penWidth, Colour lineColour, Colour fillColour) {
-    const double centreX = (static_cast<double>(left) + right) / 2, centreY = (static_cast<double>(top) + bottom) / 2;
-    const double radiusX = (static_cast<double>(right) - left) / 2, radiusY = (static_cast<double>(bottom) - top) / 2;
-    const double pen = std::max(penWidth, 1);
-    fillEllipse(centreX, centreY, radiusX, radiusY, swapRedBlue(lineColour));
-    fillEllipse(centreX, centreY, radiusX - pen, radiusY - pen, swapRedBlue(fillColour));
+    raster().drawEllipse(left, top, right, bottom, penWidth, lineColour, fillColour);
 }
 
 void Surface::drawText(std::int32_t x, std::int32_t y, const char* text) {
@@ -283,7 +133,7 @@ void Surface::drawText(std::int32_t x, std::int32_t y, const char* text) {
     cairo_move_to(cairo, x, baseline);
     cairo_show_text(cairo, text);
     cairo_surface_flush(surface_);
-    markDamage(area);
+    damage_.unite(area);
 }
 
 void Surface::blit(std::int32_t x, std::int32_t y, std::int32_t width, std::int32_t height, const Surface& source,
@@ -296,14 +146,8 @@ void Surface::blit(std::int32_t x, std::int32_t y, std::int32_t width, std::int3
                     source.pixels_ + (rows.from + i) * source.stride_ + columns.from,
                     static_cast<std::size_t>(columns.length) * sizeof(std::uint32_t));
     }
-    markDamage({static_cast<std::int32_t>(columns.to), static_cast<std::int32_t>(rows.to),
+    damage_.unite({static_cast<std::int32_t>(columns.to), static_cast<std::int32_t>(rows.to),
                 static_cast<std::int32_t>(columns.to + columns.length), static_cast<std::int32_t>(rows.to + rows.length)});
-}
-
-Colour Surface::pixel(std::int32_t x, std::int32_t y) const {
-    const std::uint32_t* pixels = row(y);
-    if (pixels == nullptr || x < 0 || x >= width_) return 0;
-    return swapRedBlue(pixels[x]);
 }
 
 const std::uint32_t* Surface::row(std::int32_t y) const {
