@@ -12,6 +12,9 @@ namespace {
 // covers exactly that many rows (or columns) instead of one more.
 constexpr double kTieBreak = 1.0 / 1024;
 constexpr double kInfinity = std::numeric_limits<double>::infinity();
+// Twice the largest surface side: an ellipse any larger is worked out row by row from its
+// equation, as walking its outline would take too long.
+constexpr std::int64_t kLargestWalkedEllipse = 1 << 16;
 
 std::int64_t clampTo(double value, std::int64_t low, std::int64_t high) {
     return static_cast<std::int64_t>(std::clamp(value, static_cast<double>(low), static_cast<double>(high)));
@@ -88,8 +91,10 @@ void Raster::drawLine(std::int32_t x1, std::int32_t y1, std::int32_t x2, std::in
     }
 }
 
-// Steps along the major axis, leaving out the end pixel; the minor offset at step i is
-// i * minorDelta / majorDelta rounded half up. Only the steps inside the surface are walked.
+// Steps along the major axis, leaving out the end pixel; at step i the minor coordinate is
+// minor1 + i * minorDelta / majorDelta rounded to the nearer pixel, and at a tie to the
+// smaller coordinate, as GDI does: whichever way the line is drawn, its pixels are the
+// same. Only the steps inside the surface are walked.
 void Raster::drawThinLine(std::int64_t x1, std::int64_t y1, std::int64_t x2, std::int64_t y2,
                            std::uint32_t word) {
     const bool alongX = std::abs(x2 - x1) >= std::abs(y2 - y1);
@@ -102,8 +107,9 @@ void Raster::drawThinLine(std::int64_t x1, std::int64_t y1, std::int64_t x2, std
     const std::int64_t first = std::max<std::int64_t>(0, majorStep > 0 ? -major1 : major1 - majorSize + 1);
     const std::int64_t last = std::min(steps, majorStep > 0 ? majorSize - major1 : major1 + 1);
     if (first >= last) return;
-    // 128 bits: step and minor delta may each be near 2^32.
-    const __int128 numerator = static_cast<__int128>(first) * twiceMinor + steps;
+    // 128 bits: step and minor delta may each be near 2^32. Rounding half up, less a hair
+    // when the minor coordinate grows, rounds a tie down.
+    const __int128 numerator = static_cast<__int128>(first) * twiceMinor + steps - (minorStep > 0 ? 1 : 0);
     std::int64_t offset = static_cast<std::int64_t>(numerator / twiceMajor);
     std::int64_t remainder = static_cast<std::int64_t>(numerator % twiceMajor);
     for (std::int64_t i = first; i < last; ++i) {
@@ -148,14 +154,51 @@ void Raster::fillEllipse(double centreX, double centreY, double radiusX, double 
     }
 }
 
-// The pen stays inside the box, the way width 1 does, so the fill is the box's ellipse
-// shrunk by the pen width.
+// GDI's ellipse: a one-pixel outline through the centres of the box's outermost pixels,
+// walked as Alois Zingl's Bresenham ellipse over the lower right quadrant and mirrored to
+// the other three; each row is filled between its outline pixels. A wider pen draws one
+// pixel too (the program's figures use pens 0 and 1).
 void Raster::drawEllipse(std::int32_t left, std::int32_t top, std::int32_t right, std::int32_t bottom,
-                          std::int32_t penWidth, Colour lineColour, Colour fillColour) {
-    const double centreX = (static_cast<double>(left) + right) / 2, centreY = (static_cast<double>(top) + bottom) / 2;
-    const double radiusX = (static_cast<double>(right) - left) / 2, radiusY = (static_cast<double>(bottom) - top) / 2;
-    const double pen = std::max(penWidth, 1);
-    fillEllipse(centreX, centreY, radiusX, radiusY, swapRedBlue(lineColour));
-    fillEllipse(centreX, centreY, radiusX - pen, radiusY - pen, swapRedBlue(fillColour));
+                          std::int32_t /*penWidth*/, Colour lineColour, Colour fillColour) {
+    const std::int64_t width = std::int64_t{right} - left, height = std::int64_t{bottom} - top;
+    if (width <= 0 || height <= 0 || right <= 0 || bottom <= 0 || left >= width_ || top >= height_) return;
+    const std::uint32_t line = swapRedBlue(lineColour), fill = swapRedBlue(fillColour);
+    if (width > kLargestWalkedEllipse || height > kLargestWalkedEllipse) {
+        // Far larger than any surface: only the rows inside are worked out, from the equation.
+        const double centreX = (static_cast<double>(left) + right) / 2;
+        const double centreY = (static_cast<double>(top) + bottom) / 2;
+        fillEllipse(centreX, centreY, width / 2.0, height / 2.0, line);
+        fillEllipse(centreX, centreY, width / 2.0 - 1, height / 2.0 - 1, fill);
+        return;
+    }
+    const std::int64_t a = width - 1, b = height - 1;
+    std::int64_t dx = 4 * b * b * (1 - a), dy = 4 * a * a * (1 + b % 2);
+    std::int64_t error = dx + dy + a * a * (b % 2);
+    // (x, y) in box coordinates, from the right end of the middle row down to the bottom row;
+    // the outline pixels of row y run from x to runEnd.
+    std::int64_t x = a, y = height / 2, runEnd = a;
+    while (x >= width / 2) {
+        const std::int64_t twiceError = 2 * error;
+        std::int64_t nextX = x, nextY = y;
+        if (twiceError >= dx) {
+            --nextX;
+            dx += 8 * b * b;
+            error += dx;
+        }
+        if (twiceError <= dy) {
+            ++nextY;
+            dy += 8 * a * a;
+            error += dy;
+        }
+        if (nextY != y || nextX < width / 2) {
+            for (const std::int64_t row : {top + y, top + height - 1 - y}) {
+                fillSpan(row, left + width - 1 - runEnd, left + runEnd + 1, fill);
+                fillSpan(row, left + width - 1 - runEnd, left + width - x, line);
+                fillSpan(row, left + x, left + runEnd + 1, line);
+            }
+            runEnd = nextX;
+        }
+        x = nextX;
+        y = nextY;
+    }
 }
-

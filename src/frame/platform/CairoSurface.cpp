@@ -8,6 +8,8 @@
 #include <new>
 #include <utility>
 
+#include "BlitRun.h"
+
 // The Linux surface: our Raster draws everything but text straight into the pixels of a
 // cairo image surface. Cairo only draws text; each text call is bracketed by
 // mark_dirty/flush, so outside drawText the pixels are always current and free to touch.
@@ -18,20 +20,6 @@ constexpr double kFontSize = 12.0;  // cap height 9 px; a line of text fits a 15
 
 std::int64_t clampTo(double value, std::int64_t low, std::int64_t high) {
     return static_cast<std::int64_t>(std::clamp(value, static_cast<double>(low), static_cast<double>(high)));
-}
-
-// Clips a run of `length` pixels copied from `from` (in a source `sourceSize` long) to
-// `to` (in a target `targetSize` long).
-struct Run {
-    std::int64_t to, from, length;
-};
-
-Run clipRun(std::int64_t to, std::int64_t from, std::int64_t length, std::int64_t targetSize,
-            std::int64_t sourceSize) {
-    const std::int64_t skip = std::max({std::int64_t{0}, -to, -from});
-    to += skip;
-    from += skip;
-    return {to, from, std::min({length - skip, targetSize - to, sourceSize - from})};
 }
 
 }  // namespace
@@ -138,8 +126,8 @@ void Surface::drawText(std::int32_t x, std::int32_t y, const char* text) {
 
 void Surface::blit(std::int32_t x, std::int32_t y, std::int32_t width, std::int32_t height, const Surface& source,
                    std::int32_t sourceX, std::int32_t sourceY) {
-    const Run columns = clipRun(x, sourceX, width, width_, source.width_);
-    const Run rows = clipRun(y, sourceY, height, height_, source.height_);
+    const BlitRun columns = BlitRun::clip(x, sourceX, width, width_, source.width_);
+    const BlitRun rows = BlitRun::clip(y, sourceY, height, height_, source.height_);
     if (columns.length <= 0 || rows.length <= 0) return;
     for (std::int64_t i = 0; i < rows.length; ++i) {
         std::memcpy(pixels_ + (rows.to + i) * stride_ + columns.to,
