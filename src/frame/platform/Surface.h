@@ -72,14 +72,15 @@ private:
     void release();
     void swap(Surface& other);
 
+    Raster raster() { return Raster(pixels_, stride_, width_, height_, damage_); }
 #ifdef _WIN32
     void collectDamage();
+    Raster rasterAfterGdi();
 
     HDC__* context_ = nullptr;
     HBITMAP__* bitmap_ = nullptr;  // null for a window's context
     void* previousBitmap_ = nullptr;
 #else
-    Raster raster() { return Raster(pixels_, stride_, width_, height_, damage_); }
     cairo_t* context();
 
     cairo_surface_t* surface_ = nullptr;

@@ -1,18 +1,31 @@
 // The Windows surface: a 32-bit top-down DIB section selected into a memory device context,
 // drawn by GDI itself. Every pen and brush is made for one call and released before it
 // returns. GDI keeps the bounds of what it draws (SetBoundsRect), which is the damage.
+// GDI takes coordinates of 27 bits at most (and Wine walks a huge ellipse pixel by pixel,
+// for seconds): figures reaching farther are drawn by our Raster into the same pixels, so
+// far-away points neither fail nor hang.
 #include "Surface.h"
 
 #include <windows.h>
 
 #include <algorithm>
 #include <cstring>
+#include <initializer_list>
 #include <new>
 #include <utility>
 
 #include "BlitRun.h"
 
 namespace {
+
+constexpr std::int64_t kGdiReach = 1 << 26;
+constexpr std::int64_t kLargestGdiEllipse = 1 << 16;  // twice the largest surface side
+
+bool withinGdiReach(std::initializer_list<std::int64_t> coordinates) {
+    for (const std::int64_t c : coordinates)
+        if (c < -kGdiReach || c > kGdiReach) return false;
+    return true;
+}
 
 // A rectangle clipped a pixel beyond the surface: the same pixels, and no coordinate that
 // GDI's arithmetic could overflow.
@@ -111,9 +124,15 @@ void Surface::collectDamage() {
                    std::min<std::int32_t>(bounds.right, width_), std::min<std::int32_t>(bounds.bottom, height_)});
 }
 
+Raster Surface::rasterAfterGdi() {
+    GdiFlush();  // what GDI has queued lands first
+    return raster();
+}
+
 void Surface::fillRect(std::int32_t left, std::int32_t top, std::int32_t right, std::int32_t bottom,
                        Colour colour) {
-    if (context_ == nullptr) return;
+    // An upside-down rectangle is empty, as on Linux; GDI would fill it mirrored.
+    if (context_ == nullptr || right <= left || bottom <= top) return;
     const RECT area = clipped(left, top, right, bottom, width_, height_);
     HBRUSH brush = CreateSolidBrush(colour);
     FillRect(context_, &area, brush);
@@ -123,7 +142,13 @@ void Surface::fillRect(std::int32_t left, std::int32_t top, std::int32_t right, 
 
 void Surface::drawLine(std::int32_t x1, std::int32_t y1, std::int32_t x2, std::int32_t y2, std::int32_t penWidth,
                        Colour colour) {
-    if (context_ == nullptr) return;
+    // LineTo leaves out the end pixel, so a line within one pixel draws nothing, but GDI
+    // would still count it in its bounds.
+    if (context_ == nullptr || (x1 == x2 && y1 == y2)) return;
+    if (!withinGdiReach({x1, y1, x2, y2})) {
+        if (pixels_ != nullptr) rasterAfterGdi().drawLine(x1, y1, x2, y2, penWidth, colour);
+        return;
+    }
     {
         Selected pen(context_, CreatePen(PS_SOLID, penWidth, colour));
         MoveToEx(context_, x1, y1, nullptr);
@@ -135,6 +160,11 @@ void Surface::drawLine(std::int32_t x1, std::int32_t y1, std::int32_t x2, std::i
 void Surface::drawEllipse(std::int32_t left, std::int32_t top, std::int32_t right, std::int32_t bottom,
                           std::int32_t penWidth, Colour lineColour, Colour fillColour) {
     if (context_ == nullptr) return;
+    const std::int64_t width = std::int64_t{right} - left, height = std::int64_t{bottom} - top;
+    if (!withinGdiReach({left, top, right, bottom}) || width > kLargestGdiEllipse || height > kLargestGdiEllipse) {
+        if (pixels_ != nullptr) rasterAfterGdi().drawEllipse(left, top, right, bottom, penWidth, lineColour, fillColour);
+        return;
+    }
     {
         Selected brush(context_, CreateSolidBrush(fillColour));
         Selected pen(context_, CreatePen(PS_SOLID, penWidth, lineColour));
