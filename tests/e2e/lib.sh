@@ -100,6 +100,14 @@ client_size() {
     xwininfo -id "$WINDOW" | awk '/Width:/ {w = $NF} /Height:/ {h = $NF} END {print w "x" h}'
 }
 
+# A key press as a user makes it: held for a few frames. The program reads its key table
+# once a frame, so a press and release within one frame would go unseen.
+press_key() {
+    xdotool keydown "$1"
+    sleep 0.06
+    xdotool keyup "$1"
+}
+
 # Waits up to the seconds for the program to end; sets EXIT_STATUS.
 wait_for_exit() {
     poll "$1" eval '! kill -0 "$PROGRAM" 2>/dev/null' || return 1

@@ -12,9 +12,13 @@ CUBIC_TAB="170 17"
 CLEAR_BUTTON="535 582"
 RES_BAR_LEFT_ARROW="103 582"
 
-# A click as a user makes it: the button stays down for a few frames.
+# A click as a user makes it: the pointer rests on the spot before the button goes down
+# (the program samples the cursor before it reads the frame's messages, so a press that
+# comes with the move would be seen at the old place), and stays down for a few frames.
 press_release() {
-    xdotool mousemove --window "$WINDOW" "$1" "$2" mousedown 1
+    xdotool mousemove --window "$WINDOW" "$1" "$2"
+    sleep 0.05
+    xdotool mousedown 1
     sleep 0.06
     xdotool mouseup 1
     sleep 0.1
@@ -23,7 +27,9 @@ press_release() {
 # Drags from one client point to another in small steps, holding the left button.
 drag() {
     local x1=$1 y1=$2 x2=$3 y2=$4 i
-    xdotool mousemove --window "$WINDOW" "$x1" "$y1" mousedown 1
+    xdotool mousemove --window "$WINDOW" "$x1" "$y1"
+    sleep 0.05
+    xdotool mousedown 1
     for i in 1 2 3 4 5 6 7 8; do
         sleep 0.03
         xdotool mousemove --window "$WINDOW" $((x1 + (x2 - x1) * i / 8)) $((y1 + (y2 - y1) * i / 8))
@@ -112,6 +118,6 @@ expect_screen "\"Clear\" left points or curve behind" \
     'pixels_are "$WHITE" "100 554" "250 150" "400 100" "500 450" "325 125"'
 pass "\"Clear\" removes every point"
 
-xdotool key Escape
+press_key Escape
 wait_for_exit 2 || fail "Escape did not end the program"
 [ "$EXIT_STATUS" = 0 ] || fail "exit status $EXIT_STATUS"

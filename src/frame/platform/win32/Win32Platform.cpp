@@ -18,11 +18,23 @@ std::map<std::string, WindowProcedure>& procedures() {
     return registered;
 }
 
+// True while the program dispatches a message it has peeked.
+bool dispatching = false;
+
+// The program acts on messages only while it dispatches them. Windows sizes and minimises
+// a window inside that dispatch (the frame's modal loop), but Wine hands the window
+// manager's resizing and minimising over as messages sent while the program only peeks:
+// those two wait in the queue for the next dispatch, so the layout follows there too.
+bool deferred(UINT message) { return !dispatching && (message == WM_SIZE || message == WM_ACTIVATE); }
+
 LRESULT CALLBACK route(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
     char name[256];
     if (GetClassNameA(hwnd, name, sizeof name) > 0) {
         const auto found = procedures().find(name);
-        if (found != procedures().end()) return found->second(handleOf(hwnd), message, wParam, lParam);
+        if (found != procedures().end()) {
+            if (!deferred(message)) return found->second(handleOf(hwnd), message, wParam, lParam);
+            PostMessageA(hwnd, message, wParam, lParam);
+        }
     }
     return DefWindowProcA(hwnd, message, wParam, lParam);
 }
@@ -98,7 +110,9 @@ void Win32Platform::dispatchMessage(const Message& message) {
                static_cast<DWORD>(GetMessageTime()),
                POINT{static_cast<short>(LOWORD(position)), static_cast<short>(HIWORD(position))}};
     TranslateMessage(&native);
+    dispatching = true;
     DispatchMessageA(&native);
+    dispatching = false;
 }
 
 LRESULT Win32Platform::defWindowProc(NativeHandle window, std::uint32_t message, WPARAM wParam, LPARAM lParam) {
