@@ -154,10 +154,10 @@ void Raster::fillEllipse(double centreX, double centreY, double radiusX, double 
     }
 }
 
-// GDI's ellipse: a one-pixel outline through the centres of the box's outermost pixels,
-// walked as Alois Zingl's Bresenham ellipse over the lower right quadrant and mirrored to
-// the other three; each row is filled between its outline pixels. A wider pen draws one
-// pixel too (the program's figures use pens 0 and 1).
+// GDI's ellipse with a one-pixel pen, to the pixel: the outline runs through the centres
+// of the box's outermost pixels, walked as Alois Zingl's Bresenham ellipse over the lower
+// right quadrant and mirrored to the other three; each row is filled between its outline
+// pixels. The program's figures use pens 0 and 1 only, so wider pens draw one pixel too.
 void Raster::drawEllipse(std::int32_t left, std::int32_t top, std::int32_t right, std::int32_t bottom,
                           std::int32_t /*penWidth*/, Colour lineColour, Colour fillColour) {
     const std::int64_t width = std::int64_t{right} - left, height = std::int64_t{bottom} - top;

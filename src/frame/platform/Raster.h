@@ -22,7 +22,8 @@ public:
     void fillRect(std::int32_t left, std::int32_t top, std::int32_t right, std::int32_t bottom, Colour colour);
     void drawLine(std::int32_t x1, std::int32_t y1, std::int32_t x2, std::int32_t y2, std::int32_t penWidth,
                   Colour colour);
-    // Outline with the pen and fill with the brush, inside the box (left, top)-(right, bottom).
+    // A one-pixel outline in the line colour, filled with the fill colour, inside the box
+    // (left, top)-(right, bottom); the pen width is not used.
     void drawEllipse(std::int32_t left, std::int32_t top, std::int32_t right, std::int32_t bottom,
                      std::int32_t penWidth, Colour lineColour, Colour fillColour);
 

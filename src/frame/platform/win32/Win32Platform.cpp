@@ -2,9 +2,6 @@
 
 #include <windows.h>
 
-#include <map>
-#include <string>
-
 namespace {
 
 HWND hwndOf(NativeHandle handle) { return reinterpret_cast<HWND>(handle); }
