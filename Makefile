@@ -1,18 +1,22 @@
 # make run: set up (Debian packages, configure, build) and start tessary.
-# make test: set up and run every test (unit, headless frame, end-to-end under Xvfb).
+# make test: set up and run every test (unit, headless frame, end-to-end under Xvfb), then the
+#            Windows build's tests under Wine (skipped, with one line, where Wine cannot be had).
 # make bench: build the benchmarks in Release and print their table.
+# make windows: build the Windows program, build/windows/tessary.exe, with mingw-w64.
 # make fuzz: fuzz the knot and degree texts with libFuzzer (clang) for FUZZ_SECONDS seconds.
 
 PACKAGES := cmake make g++ pkg-config libfltk1.3-dev libcairo2-dev libx11-dev libgtest-dev libbenchmark-dev \
             xvfb xauth xdotool imagemagick x11-utils openbox wmctrl fonts-dejavu-core
+# The Windows build and its tests under Wine.
+WINDOWS_PACKAGES := g++-mingw-w64-x86-64-posix wine wine64 fonts-wine
 DEBUG_DIR := build/debug
 RELEASE_DIR := build/release
+WINDOWS_DIR := build/windows
 JOBS := $(shell nproc 2>/dev/null || echo 2)
-
 FUZZ_DIR := build/fuzz
 FUZZ_SECONDS ?= 60
 
-.PHONY: run test bench fuzz deps debug release clean
+.PHONY: run test bench fuzz deps debug release windows windows-deps windows-configure test-windows clean
 
 run: release
 	@if [ -z "$$DISPLAY" ]; then \
@@ -23,13 +27,14 @@ run: release
 
 test: debug
 	cd $(DEBUG_DIR) && ctest --output-on-failure -j1
+	@$(MAKE) --no-print-directory test-windows
 
 bench: release
 	cmake --build $(RELEASE_DIR) -j$(JOBS) --target benchmarks
 	bash bench/run.sh $(RELEASE_DIR)
 
 fuzz:
-	@$(MAKE) --no-print-directory deps PACKAGES="clang libclang-rt-14-dev"
+	@$(call install_missing,clang libclang-rt-14-dev,)
 	mkdir -p $(FUZZ_DIR)/corpus
 	clang++ -std=c++17 -g -O1 -ffp-contract=off -fsanitize=fuzzer,address,undefined \
 		-Isrc/splines -Isrc/curves -Isrc/widgets -Isrc/frame -Isrc/frame/platform \
@@ -37,14 +42,22 @@ fuzz:
 		src/splines/DeBoorCurve.cpp -o $(FUZZ_DIR)/knot_text
 	$(FUZZ_DIR)/knot_text -max_total_time=$(FUZZ_SECONDS) -max_len=255 $(FUZZ_DIR)/corpus
 
-deps:
-	@missing=""; \
-	for p in $(PACKAGES); do dpkg -s $$p >/dev/null 2>&1 || missing="$$missing $$p"; done; \
+# Installs those of the Debian packages $(1) that are missing, with the apt-get options $(2).
+define install_missing
+	missing=""; \
+	for p in $(1); do dpkg -s $$p >/dev/null 2>&1 || missing="$$missing $$p"; done; \
 	if [ -n "$$missing" ]; then \
 		echo "installing:$$missing"; \
 		sudo=""; [ "$$(id -u)" -ne 0 ] && sudo=sudo; \
-		$$sudo apt-get update -qq && DEBIAN_FRONTEND=noninteractive $$sudo apt-get install -y -qq $$missing; \
+		$$sudo apt-get update -qq && DEBIAN_FRONTEND=noninteractive $$sudo apt-get install -y -qq $(2) $$missing; \
 	fi
+endef
+
+deps:
+	@$(call install_missing,$(PACKAGES),)
+
+windows-deps:
+	@$(call install_missing,$(WINDOWS_PACKAGES),--no-install-recommends)
 
 debug: deps
 	cmake -S . -B $(DEBUG_DIR) -DCMAKE_BUILD_TYPE=Debug >/dev/null
@@ -53,6 +66,24 @@ debug: deps
 release: deps
 	cmake -S . -B $(RELEASE_DIR) -DCMAKE_BUILD_TYPE=Release >/dev/null
 	cmake --build $(RELEASE_DIR) -j$(JOBS) --target tessary
+
+windows-configure: deps windows-deps
+	cmake -S . -B $(WINDOWS_DIR) -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-w64-x86_64.cmake -DCMAKE_BUILD_TYPE=Release >/dev/null
+
+windows: windows-configure
+	cmake --build $(WINDOWS_DIR) -j$(JOBS) --target tessary
+
+# The Windows programs and tests under Wine. Where Wine cannot be installed (no package,
+# no disk), one line says so and nothing is counted as passed.
+test-windows: deps
+	@mkdir -p build
+	@if $(MAKE) --no-print-directory windows-deps >build/windows-deps.log 2>&1; then \
+		$(MAKE) --no-print-directory windows-configure && \
+		cmake --build $(WINDOWS_DIR) -j$(JOBS) && \
+		cd $(WINDOWS_DIR) && ctest --output-on-failure -j1; \
+	else \
+		echo "SKIPPED: Windows tests: cannot install $(WINDOWS_PACKAGES) (see build/windows-deps.log)"; \
+	fi
 
 clean:
 	rm -rf build

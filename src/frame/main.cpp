@@ -1,7 +1,7 @@
 #include <cstdio>
 #include <memory>
 
-#include "FltkPlatform.h"
+#include "DesktopPlatform.h"
 #include "Scene.h"
 #include "Window.h"
 
@@ -11,11 +11,12 @@ const char* const CAPTION = "Tessary A1: Curve Constructions - Plane Curves cour
 }
 
 int main() {
-    if (!FltkPlatform::displayAvailable()) {
+    std::unique_ptr<Platform> backend = desktopPlatform();
+    if (backend == nullptr) {
         std::fprintf(stderr, "tessary: no X display; run it on a desktop, or headless as: xvfb-run -a make run\n");
         return 1;
     }
-    installPlatform(std::make_unique<FltkPlatform>());
+    installPlatform(std::move(backend));
     Window* window = new Window(CAPTION, 0, 0, 600, 600);
     Scene scene = buildScene(*window);
     runMainLoop(*window);

@@ -2,10 +2,14 @@
 // output, so that the end-to-end tests can drive the real widgets.
 #include <cstdio>
 #include <memory>
+#ifdef _WIN32
+#include <fcntl.h>
+#include <io.h>
+#endif
 
 #include "Button.h"
 #include "CheckBox.h"
-#include "FltkPlatform.h"
+#include "DesktopPlatform.h"
 #include "Panel.h"
 #include "ScrollBar.h"
 #include "TextBox.h"
@@ -24,13 +28,17 @@ void textChanged(void*, char* text) {
 }  // namespace
 
 int main() {
-    if (!FltkPlatform::displayAvailable()) {
+    std::unique_ptr<Platform> backend = desktopPlatform();
+    if (backend == nullptr) {
         std::fprintf(stderr, "controls_demo: no X display\n");
         return 1;
     }
-    // The tests read each line as soon as it is written.
-    std::setvbuf(stdout, nullptr, _IOLBF, 0);
-    installPlatform(std::make_unique<FltkPlatform>());
+    // The tests read each line as soon as it is written, and as it is written: "\n", also on Windows.
+    std::setvbuf(stdout, nullptr, _IONBF, 0);
+#ifdef _WIN32
+    _setmode(_fileno(stdout), _O_BINARY);
+#endif
+    installPlatform(std::move(backend));
     auto* window = new Window("Controls demo", 0, 0, 400, 200);
     Panel* frame = window->createPanel(400, 200);
     frame->red = frame->green = frame->blue = 200;

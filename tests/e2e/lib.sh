@@ -102,6 +102,14 @@ client_size() {
     xwininfo -id "$WINDOW" | awk '/Width:/ {w = $NF} /Height:/ {h = $NF} END {print w "x" h}'
 }
 
+# A key press as a user makes it: held for a few frames. The program reads its key table
+# once a frame, so a press and release within one frame would go unseen.
+press_key() {
+    xdotool keydown "$1"
+    sleep 0.06
+    xdotool keyup "$1"
+}
+
 # Waits up to the seconds for the program to end; sets EXIT_STATUS.
 wait_for_exit() {
     poll "$1" eval '! kill -0 "$PROGRAM" 2>/dev/null' || return 1
@@ -150,9 +158,13 @@ expect_layout() {
     expect_pixels "$GREY" "frame panel" "${FRAME[@]}"
 }
 
-# A click as a user makes it: the button stays down for a few frames.
+# A click as a user makes it: the pointer rests on the spot before the button goes down
+# (the program samples the cursor before it reads the frame's messages, so a press that
+# comes with the move would be seen at the old place), and stays down for a few frames.
 press_release() {
-    xdotool mousemove --window "$WINDOW" "$1" "$2" mousedown 1
+    xdotool mousemove --window "$WINDOW" "$1" "$2"
+    sleep 0.05
+    xdotool mousedown 1
     sleep 0.06
     xdotool mouseup 1
     sleep 0.1
@@ -161,7 +173,9 @@ press_release() {
 # Drags from one client point to another in small steps, holding the left button.
 drag() {
     local x1=$1 y1=$2 x2=$3 y2=$4 i
-    xdotool mousemove --window "$WINDOW" "$x1" "$y1" mousedown 1
+    xdotool mousemove --window "$WINDOW" "$x1" "$y1"
+    sleep 0.05
+    xdotool mousedown 1
     for i in 1 2 3 4 5 6 7 8; do
         sleep 0.03
         xdotool mousemove --window "$WINDOW" $((x1 + (x2 - x1) * i / 8)) $((y1 + (y2 - y1) * i / 8))

@@ -68,6 +68,6 @@ expect_screen "\"Clear\" left points or curve behind" \
     'pixels_are "$WHITE" "100 554" "250 150" "400 100" "500 450" "325 125"'
 pass "\"Clear\" removes every point"
 
-xdotool key Escape
+press_key Escape
 wait_for_exit 2 || fail "Escape did not end the program"
 [ "$EXIT_STATUS" = 0 ] || fail "exit status $EXIT_STATUS"

@@ -21,7 +21,7 @@ expect_layout "drawing panel"
 pass "grey frame with the white drawing panel at (15, 25)"
 
 timeout 5 xdotool windowactivate --sync "$WINDOW" 2>/dev/null
-xdotool key Escape
+press_key Escape
 wait_for_exit 1 || fail "Escape did not end the program within a second"
 [ "$EXIT_STATUS" = 0 ] || fail "Escape: exit status $EXIT_STATUS"
 pass "Escape ends the program with status 0"

@@ -3,24 +3,33 @@
 // no antialiasing, pen width 0 draws one pixel, fillRect leaves the right column and the
 // bottom row, a line leaves out its end pixel and draws nothing when both ends fall on
 // the same pixel, text goes top-left at (x, y) on a transparent background.
-// Pixels are 32-bit 0x00RRGGBB words (cairo's RGB24), the format X11 displays use.
+// Pixels are 32-bit 0x00RRGGBB words, the format of X11 displays and of 32-bit DIB sections.
+// The implementation is chosen at build time: on Linux a cairo image surface drawn by our
+// Raster (cairo draws only the text), on Windows a DIB section in a memory device context
+// drawn by GDI itself.
 #include <cstdint>
 
 #include "Messages.h"
+#include "Raster.h"
+#include "Rect.h"
 
+#ifdef _WIN32
+struct HDC__;
+struct HBITMAP__;
+#else
 typedef struct _cairo cairo_t;
 typedef struct _cairo_surface cairo_surface_t;
-
-struct Rect {
-    std::int32_t left = 0, top = 0, right = 0, bottom = 0;
-    bool empty() const { return right <= left || bottom <= top; }
-    void unite(const Rect& other);
-};
+#endif
 
 class Surface {
 public:
     // Contents start white; callers draw the background they want.
     Surface(std::int32_t width, std::int32_t height);
+#ifdef _WIN32
+    // Draws straight into a window's own device context, which stays the window's; there
+    // are no pixels to read.
+    Surface(HDC__* windowContext, std::int32_t width, std::int32_t height);
+#endif
     ~Surface();
     Surface(const Surface&) = delete;
     Surface& operator=(const Surface&) = delete;
@@ -31,7 +40,8 @@ public:
     void fillRect(std::int32_t left, std::int32_t top, std::int32_t right, std::int32_t bottom, Colour colour);
     void drawLine(std::int32_t x1, std::int32_t y1, std::int32_t x2, std::int32_t y2, std::int32_t penWidth,
                   Colour colour);
-    // Outline with the pen and fill with the brush, inside the box (left, top)-(right, bottom).
+    // Outline with the pen and fill with the brush, inside the box (left, top)-(right, bottom);
+    // a pen wider than 1 is one pixel on Linux and GDI's geometric pen on Windows.
     void drawEllipse(std::int32_t left, std::int32_t top, std::int32_t right, std::int32_t bottom,
                      std::int32_t penWidth, Colour lineColour, Colour fillColour);
     void drawText(std::int32_t x, std::int32_t y, const char* text);
@@ -41,7 +51,11 @@ public:
     // A new size; the overlapping part of the old contents stays, the rest is white.
     void resize(std::int32_t width, std::int32_t height);
 
-    Colour pixel(std::int32_t x, std::int32_t y) const;  // packed like rgb(); 0 outside
+    // Packed like rgb(); 0 outside.
+    Colour pixel(std::int32_t x, std::int32_t y) const {
+        const std::uint32_t* pixels = row(y);
+        return pixels == nullptr || x < 0 || x >= width_ ? 0 : Raster::swapRedBlue(pixels[x]);
+    }
     const std::uint32_t* row(std::int32_t y) const;
 
     // Everything drawn since the last clearDamage(), so a window presents only what changed.
@@ -49,22 +63,31 @@ public:
     const Rect& damage() const { return damage_; }
     void clearDamage() { damage_ = Rect{}; }
 
+#ifdef _WIN32
+    // For the backend's BitBlt from and to other device contexts.
+    HDC__* deviceContext() const { return context_; }
+#endif
+
 private:
     void allocate(std::int32_t width, std::int32_t height);
     void release();
-    void markDamage(Rect area);
+    void swap(Surface& other);
+
+    Raster raster() { return Raster(pixels_, stride_, width_, height_, damage_); }
+#ifdef _WIN32
+    void collectDamage();
+    Raster rasterAfterGdi();
+
+    HDC__* context_ = nullptr;
+    HBITMAP__* bitmap_ = nullptr;  // null for a window's context
+    void* previousBitmap_ = nullptr;
+#else
     cairo_t* context();
 
-    // Fills [left, right) of row y, clipped, and records the damage; rectangles, lines and
-    // ellipses all end up here.
-    void fillSpan(std::int64_t y, std::int64_t left, std::int64_t right, std::uint32_t word);
-    void drawThinLine(std::int64_t x1, std::int64_t y1, std::int64_t x2, std::int64_t y2, std::uint32_t word);
-    void drawWideLine(double x1, double y1, double x2, double y2, double radius, std::uint32_t word);
-    void fillEllipse(double centreX, double centreY, double radiusX, double radiusY, std::uint32_t word);
-
-    std::int32_t width_ = 0, height_ = 0;
     cairo_surface_t* surface_ = nullptr;
     cairo_t* cairo_ = nullptr;
+#endif
+    std::int32_t width_ = 0, height_ = 0;
     std::uint32_t* pixels_ = nullptr;  // null when either side is 0
     std::int64_t stride_ = 0;          // in pixels
     Rect damage_;

@@ -1,0 +1,202 @@
+// The Windows surface: a 32-bit top-down DIB section selected into a memory device context,
+// drawn by GDI itself. Every pen and brush is made for one call and released before it
+// returns. GDI keeps the bounds of what it draws (SetBoundsRect), which is the damage.
+// GDI takes coordinates of 27 bits at most (and Wine walks a huge ellipse pixel by pixel,
+// for seconds): figures reaching farther are drawn by our Raster into the same pixels, so
+// far-away points neither fail nor hang.
+#include "Surface.h"
+
+#include <windows.h>
+
+#include <algorithm>
+#include <cstring>
+#include <initializer_list>
+#include <new>
+#include <utility>
+
+#include "BlitRun.h"
+
+namespace {
+
+constexpr std::int64_t kGdiReach = 1 << 26;
+constexpr std::int64_t kLargestGdiEllipse = 1 << 16;  // twice the largest surface side
+
+bool withinGdiReach(std::initializer_list<std::int64_t> coordinates) {
+    for (const std::int64_t c : coordinates)
+        if (c < -kGdiReach || c > kGdiReach) return false;
+    return true;
+}
+
+// A rectangle clipped a pixel beyond the surface: the same pixels, and no coordinate that
+// GDI's arithmetic could overflow.
+RECT clipped(std::int32_t left, std::int32_t top, std::int32_t right, std::int32_t bottom, std::int32_t width,
+             std::int32_t height) {
+    return {std::clamp(left, -1, width + 1), std::clamp(top, -1, height + 1), std::clamp(right, -1, width + 1),
+            std::clamp(bottom, -1, height + 1)};
+}
+
+// Selects a pen or brush for one call and puts the previous one back before deleting it:
+// GDI does not delete an object that is still selected.
+class Selected {
+public:
+    Selected(HDC context, HGDIOBJ object) : context_(context), object_(object), previous_(SelectObject(context, object)) {}
+    ~Selected() {
+        SelectObject(context_, previous_);
+        DeleteObject(object_);
+    }
+    Selected(const Selected&) = delete;
+    Selected& operator=(const Selected&) = delete;
+
+private:
+    HDC context_;
+    HGDIOBJ object_;
+    HGDIOBJ previous_;
+};
+
+}  // namespace
+
+Surface::Surface(std::int32_t width, std::int32_t height) { allocate(width, height); }
+
+Surface::Surface(HDC windowContext, std::int32_t width, std::int32_t height)
+    : context_(windowContext), width_(width), height_(height) {}
+
+Surface::~Surface() { release(); }
+
+void Surface::allocate(std::int32_t width, std::int32_t height) {
+    width_ = std::max(width, 0);
+    height_ = std::max(height, 0);
+    if (width_ > 0 && height_ > 0) {
+        BITMAPINFO info{};
+        info.bmiHeader.biSize = sizeof(BITMAPINFOHEADER);
+        info.bmiHeader.biWidth = width_;
+        info.bmiHeader.biHeight = -height_;  // negative: rows top-down, like the Linux surface's
+        info.bmiHeader.biPlanes = 1;
+        info.bmiHeader.biBitCount = 32;
+        info.bmiHeader.biCompression = BI_RGB;
+        void* bits = nullptr;
+        context_ = CreateCompatibleDC(nullptr);
+        bitmap_ = CreateDIBSection(context_, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
+        if (bitmap_ == nullptr) {
+            DeleteDC(context_);
+            context_ = nullptr;
+            throw std::bad_alloc();
+        }
+        previousBitmap_ = SelectObject(context_, bitmap_);
+        pixels_ = static_cast<std::uint32_t*>(bits);
+        stride_ = width_;
+        SetBoundsRect(context_, nullptr, DCB_ENABLE | DCB_RESET);
+    }
+    fillRect(0, 0, width_, height_, rgb(255, 255, 255));
+}
+
+void Surface::release() {
+    if (bitmap_ != nullptr) {
+        SelectObject(context_, previousBitmap_);
+        DeleteObject(bitmap_);
+        DeleteDC(context_);
+    }
+    context_ = nullptr;
+    bitmap_ = nullptr;
+    pixels_ = nullptr;
+}
+
+void Surface::resize(std::int32_t width, std::int32_t height) {
+    Surface resized(width, height);
+    resized.blit(0, 0, width_, height_, *this, 0, 0);
+    swap(resized);  // the old bitmap and context leave with `resized`
+}
+
+void Surface::swap(Surface& other) {
+    std::swap(context_, other.context_);
+    std::swap(bitmap_, other.bitmap_);
+    std::swap(previousBitmap_, other.previousBitmap_);
+    std::swap(width_, other.width_);
+    std::swap(height_, other.height_);
+    std::swap(pixels_, other.pixels_);
+    std::swap(stride_, other.stride_);
+    std::swap(damage_, other.damage_);
+}
+
+void Surface::collectDamage() {
+    RECT bounds;
+    if (bitmap_ == nullptr || GetBoundsRect(context_, &bounds, DCB_RESET) != DCB_SET) return;
+    damage_.unite({std::max<std::int32_t>(bounds.left, 0), std::max<std::int32_t>(bounds.top, 0),
+                   std::min<std::int32_t>(bounds.right, width_), std::min<std::int32_t>(bounds.bottom, height_)});
+}
+
+Raster Surface::rasterAfterGdi() {
+    GdiFlush();  // what GDI has queued lands first
+    return raster();
+}
+
+void Surface::fillRect(std::int32_t left, std::int32_t top, std::int32_t right, std::int32_t bottom,
+                       Colour colour) {
+    // An upside-down rectangle is empty, as on Linux; GDI would fill it mirrored.
+    if (context_ == nullptr || right <= left || bottom <= top) return;
+    const RECT area = clipped(left, top, right, bottom, width_, height_);
+    HBRUSH brush = CreateSolidBrush(colour);
+    FillRect(context_, &area, brush);
+    DeleteObject(brush);
+    collectDamage();
+}
+
+void Surface::drawLine(std::int32_t x1, std::int32_t y1, std::int32_t x2, std::int32_t y2, std::int32_t penWidth,
+                       Colour colour) {
+    // LineTo leaves out the end pixel, so a line within one pixel draws nothing, but GDI
+    // would still count it in its bounds.
+    if (context_ == nullptr || (x1 == x2 && y1 == y2)) return;
+    if (!withinGdiReach({x1, y1, x2, y2})) {
+        if (pixels_ != nullptr) rasterAfterGdi().drawLine(x1, y1, x2, y2, penWidth, colour);
+        return;
+    }
+    {
+        Selected pen(context_, CreatePen(PS_SOLID, penWidth, colour));
+        MoveToEx(context_, x1, y1, nullptr);
+        LineTo(context_, x2, y2);
+    }
+    collectDamage();
+}
+
+void Surface::drawEllipse(std::int32_t left, std::int32_t top, std::int32_t right, std::int32_t bottom,
+                          std::int32_t penWidth, Colour lineColour, Colour fillColour) {
+    if (context_ == nullptr) return;
+    const std::int64_t width = std::int64_t{right} - left, height = std::int64_t{bottom} - top;
+    if (!withinGdiReach({left, top, right, bottom}) || width > kLargestGdiEllipse || height > kLargestGdiEllipse) {
+        if (pixels_ != nullptr) rasterAfterGdi().drawEllipse(left, top, right, bottom, penWidth, lineColour, fillColour);
+        return;
+    }
+    {
+        Selected brush(context_, CreateSolidBrush(fillColour));
+        Selected pen(context_, CreatePen(PS_SOLID, penWidth, lineColour));
+        Ellipse(context_, left, top, right, bottom);
+    }
+    collectDamage();
+}
+
+void Surface::drawText(std::int32_t x, std::int32_t y, const char* text) {
+    if (context_ == nullptr || text == nullptr) return;
+    SetBkMode(context_, TRANSPARENT);
+    TextOutA(context_, x, y, text, static_cast<int>(std::strlen(text)));
+    collectDamage();
+}
+
+void Surface::blit(std::int32_t x, std::int32_t y, std::int32_t width, std::int32_t height, const Surface& source,
+                   std::int32_t sourceX, std::int32_t sourceY) {
+    if (context_ == nullptr || source.context_ == nullptr) return;
+    // A window's context clips by itself; a memory surface's size is its bitmap's.
+    const std::int64_t targetWidth = bitmap_ != nullptr ? width_ : INT32_MAX;
+    const std::int64_t targetHeight = bitmap_ != nullptr ? height_ : INT32_MAX;
+    const BlitRun columns = BlitRun::clip(x, sourceX, width, targetWidth, source.width_);
+    const BlitRun rows = BlitRun::clip(y, sourceY, height, targetHeight, source.height_);
+    if (columns.length <= 0 || rows.length <= 0) return;
+    BitBlt(context_, static_cast<int>(columns.to), static_cast<int>(rows.to), static_cast<int>(columns.length),
+           static_cast<int>(rows.length), source.context_, static_cast<int>(columns.from),
+           static_cast<int>(rows.from), SRCCOPY);
+    collectDamage();
+}
+
+const std::uint32_t* Surface::row(std::int32_t y) const {
+    if (pixels_ == nullptr || y < 0 || y >= height_) return nullptr;
+    GdiFlush();  // GDI may batch drawing calls; the pixels are current only after a flush
+    return pixels_ + y * stride_;
+}

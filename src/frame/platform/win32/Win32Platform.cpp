@@ -1,0 +1,182 @@
+#include "Win32Platform.h"
+
+#include <windows.h>
+
+namespace {
+
+HWND hwndOf(NativeHandle handle) { return reinterpret_cast<HWND>(handle); }
+NativeHandle handleOf(HWND hwnd) { return reinterpret_cast<NativeHandle>(hwnd); }
+HINSTANCE module() { return GetModuleHandleA(nullptr); }
+
+// The program's procedure of each registered class. Windows calls `route`, which hands the
+// message on untouched.
+std::map<std::string, WindowProcedure>& procedures() {
+    static std::map<std::string, WindowProcedure> registered;
+    return registered;
+}
+
+// True while the program dispatches a message it has peeked.
+bool dispatching = false;
+
+// The program acts on messages only while it dispatches them. Windows sizes and minimises
+// a window inside that dispatch (the frame's modal loop), but Wine hands the window
+// manager's resizing and minimising over as messages sent while the program only peeks:
+// those two wait in the queue for the next dispatch, so the layout follows there too.
+bool deferred(UINT message) { return !dispatching && (message == WM_SIZE || message == WM_ACTIVATE); }
+
+LRESULT CALLBACK route(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
+    char name[256];
+    if (GetClassNameA(hwnd, name, sizeof name) > 0) {
+        const auto found = procedures().find(name);
+        if (found != procedures().end()) {
+            if (!deferred(message)) return found->second(handleOf(hwnd), message, wParam, lParam);
+            PostMessageA(hwnd, message, wParam, lParam);
+        }
+    }
+    return DefWindowProcA(hwnd, message, wParam, lParam);
+}
+
+// Child controls draw over the window; without WS_CLIPCHILDREN every panel copy to the
+// window would paint over them.
+constexpr DWORD MAIN_WINDOW_STYLE = WS_OVERLAPPEDWINDOW | WS_VISIBLE | WS_CLIPCHILDREN;
+
+}  // namespace
+
+Win32Platform::Win32Platform() : paint(std::make_unique<PAINTSTRUCT>()) {}
+
+Win32Platform::~Win32Platform() = default;
+
+bool Win32Platform::registerClass(const char* className, std::uint32_t style, WindowProcedure procedure) {
+    WNDCLASSA windowClass{};
+    windowClass.style = style;
+    windowClass.lpfnWndProc = route;
+    windowClass.hInstance = module();
+    windowClass.hIcon = LoadIconA(nullptr, IDI_APPLICATION);
+    windowClass.hCursor = LoadCursorA(nullptr, IDC_ARROW);
+    windowClass.lpszClassName = className;
+    if (RegisterClassA(&windowClass) == 0) return false;
+    procedures()[className] = procedure;
+    return true;
+}
+
+void Win32Platform::unregisterClass(const char* className) {
+    UnregisterClassA(className, module());
+    procedures().erase(className);
+}
+
+NativeHandle Win32Platform::createWindow(const char* className, const char* title, std::int32_t x, std::int32_t y,
+                                         std::int32_t clientWidth, std::int32_t clientHeight) {
+    RECT frame{0, 0, clientWidth, clientHeight};
+    AdjustWindowRect(&frame, MAIN_WINDOW_STYLE, FALSE);
+    return handleOf(CreateWindowExA(0, className, title, MAIN_WINDOW_STYLE, x, y, frame.right - frame.left,
+                                    frame.bottom - frame.top, nullptr, nullptr, module(), nullptr));
+}
+
+void Win32Platform::destroyWindow(NativeHandle window) { DestroyWindow(hwndOf(window)); }
+
+Size Win32Platform::clientSize(NativeHandle window) {
+    RECT client{};
+    GetClientRect(hwndOf(window), &client);
+    return {client.right, client.bottom};
+}
+
+Surface* Win32Platform::getDC(NativeHandle window) {
+    const Size size = clientSize(window);
+    auto& context = contexts[window];
+    context = std::make_unique<Surface>(GetDC(hwndOf(window)), size.width, size.height);
+    return context.get();
+}
+
+void Win32Platform::releaseDC(NativeHandle window, Surface* context) {
+    if (context == nullptr) return;
+    ReleaseDC(hwndOf(window), context->deviceContext());
+    contexts.erase(window);
+}
+
+bool Win32Platform::peekMessage(NativeHandle filter, Message& message) {
+    MSG peeked;
+    if (!PeekMessageA(&peeked, hwndOf(filter), 0, 0, PM_REMOVE)) return false;
+    message = Message{handleOf(peeked.hwnd), peeked.message, peeked.wParam, peeked.lParam};
+    return true;
+}
+
+void Win32Platform::dispatchMessage(const Message& message) {
+    // Time and position are those of the message just peeked.
+    const DWORD position = GetMessagePos();
+    MSG native{hwndOf(message.window), message.message, message.wParam, message.lParam,
+               static_cast<DWORD>(GetMessageTime()),
+               POINT{static_cast<short>(LOWORD(position)), static_cast<short>(HIWORD(position))}};
+    TranslateMessage(&native);
+    dispatching = true;
+    DispatchMessageA(&native);
+    dispatching = false;
+}
+
+LRESULT Win32Platform::defWindowProc(NativeHandle window, std::uint32_t message, WPARAM wParam, LPARAM lParam) {
+    return DefWindowProcA(hwndOf(window), message, wParam, lParam);
+}
+
+void Win32Platform::beginPaint(NativeHandle window) { BeginPaint(hwndOf(window), paint.get()); }
+
+void Win32Platform::endPaint(NativeHandle window) { EndPaint(hwndOf(window), paint.get()); }
+
+Point Win32Platform::cursorPosition(NativeHandle window) {
+    POINT cursor{};
+    GetCursorPos(&cursor);
+    ScreenToClient(hwndOf(window), &cursor);
+    return {cursor.x, cursor.y};
+}
+
+void Win32Platform::sleep(std::int32_t milliseconds) { Sleep(static_cast<DWORD>(milliseconds)); }
+
+NativeHandle Win32Platform::createSolidBrush(Colour colour) {
+    return reinterpret_cast<NativeHandle>(CreateSolidBrush(colour));
+}
+
+void Win32Platform::deleteBrush(NativeHandle brush) { DeleteObject(reinterpret_cast<HGDIOBJ>(brush)); }
+
+NativeHandle Win32Platform::createControl(const char* className, const char* text, std::uint32_t style,
+                                          std::int32_t x, std::int32_t y, std::int32_t width, std::int32_t height,
+                                          NativeHandle parent) {
+    return handleOf(
+        CreateWindowExA(0, className, text, style, x, y, width, height, hwndOf(parent), nullptr, module(), nullptr));
+}
+
+void Win32Platform::setWindowPos(NativeHandle control, std::int32_t x, std::int32_t y, std::int32_t width,
+                                 std::int32_t height, std::uint32_t flags) {
+    SetWindowPos(hwndOf(control), nullptr, x, y, width, height, flags);
+}
+
+void Win32Platform::invalidate(NativeHandle control) { InvalidateRect(hwndOf(control), nullptr, TRUE); }
+
+void Win32Platform::setFocus(NativeHandle window) { SetFocus(hwndOf(window)); }
+
+LRESULT Win32Platform::sendMessage(NativeHandle control, std::uint32_t message, WPARAM wParam, LPARAM lParam) {
+    return SendMessageA(hwndOf(control), message, wParam, lParam);
+}
+
+std::int32_t Win32Platform::getWindowText(NativeHandle control, char* buffer, std::int32_t size) {
+    return GetWindowTextA(hwndOf(control), buffer, size);
+}
+
+void Win32Platform::setWindowText(NativeHandle control, const char* text) { SetWindowTextA(hwndOf(control), text); }
+
+void Win32Platform::setScrollRange(NativeHandle control, std::int32_t minimum, std::int32_t maximum, bool redraw) {
+    SetScrollRange(hwndOf(control), SB_CTL, minimum, maximum, redraw ? TRUE : FALSE);
+}
+
+void Win32Platform::setScrollPos(NativeHandle control, std::int32_t position, bool redraw) {
+    SetScrollPos(hwndOf(control), SB_CTL, position, redraw ? TRUE : FALSE);
+}
+
+std::int32_t Win32Platform::getScrollPos(NativeHandle control) { return GetScrollPos(hwndOf(control), SB_CTL); }
+
+void Win32Platform::copyControlImage(NativeHandle control, Surface& target, std::int32_t x, std::int32_t y,
+                                     std::int32_t width, std::int32_t height) {
+    HDC context = GetDC(hwndOf(control));
+    {
+        const Surface image(context, width, height);
+        target.blit(x, y, width, height, image, 0, 0);
+    }
+    ReleaseDC(hwndOf(control), context);
+}
