@@ -52,7 +52,7 @@ protected:
     static bool maySpellNonFinite(const std::string& text) {
         std::size_t run = 0;
         for (const char c : text) {
-            if (std::strchr("nNiIeExXpP", c) != nullptr) return true;
+            if (std::strchr("nNiIeExXpPdD", c) != nullptr) return true;  // d: an exponent to msvcrt
             run = std::isdigit(static_cast<unsigned char>(c)) ? run + 1 : 0;
             if (run > 38) return true;
         }
