@@ -1,6 +1,6 @@
 # Shared helpers of the end-to-end tests: a private X server with a window manager, the
 # program under test, screenshots with pixel reads, and cleanup of all that a test started.
-# Source it; the caller's arguments are the program, the controls demo and the backend tests.
+# Source it; the caller's arguments are the program and the backend tests.
 
 set -u
 
@@ -15,19 +15,12 @@ SCREEN_HEIGHT=768
 SCREEN_DEPTH=${SCREEN_DEPTH:-24}
 
 # The colours the program draws, as client_pixel reports them.
-GREY="200 200 200"
-WHITE="255 255 255"
-RED="255 0 0"
-GREEN="0 255 0"
-BLACK="0 0 0"
-BLUE="0 0 255"
+GREY="200 200 200" WHITE="255 255 255" RED="255 0 0" GREEN="0 255 0" BLACK="0 0 0" BLUE="0 0 255"
 SHELL_GREY="128 128 128"
 
 cleanup() {
     local i
-    for ((i = ${#STARTED[@]} - 1; i >= 0; i--)); do
-        kill "${STARTED[i]}" 2>/dev/null
-    done
+    for ((i = ${#STARTED[@]} - 1; i >= 0; i--)); do kill "${STARTED[i]}" 2>/dev/null; done
     wait 2>/dev/null
     rm -rf "$WORK"
 }
@@ -42,21 +35,14 @@ fail() {
     exit 1
 }
 
-pass() {
-    echo "PASS: $*"
-}
-
-milliseconds_now() {
-    local micro=${EPOCHREALTIME//[!0-9]/}
-    echo $((micro / 1000))
-}
+pass() { echo "PASS: $*"; }
 
 # Runs the command until it succeeds or the seconds run out; answers whether it succeeded.
 poll() {
-    local deadline=$(($(milliseconds_now) + $1 * 1000))
+    local deadline=$((${EPOCHREALTIME//[!0-9]/} / 1000 + $1 * 1000))
     shift
     until "$@"; do
-        [ "$(milliseconds_now)" -lt "$deadline" ] || return 1
+        [ $((${EPOCHREALTIME//[!0-9]/} / 1000)) -lt "$deadline" ] || return 1
         sleep 0.05
     done
 }
@@ -98,9 +84,7 @@ find_client_origin() {
     ORIGIN_Y=$(awk '/Absolute upper-left Y/ {print $NF}' <<<"$info")
 }
 
-client_size() {
-    xwininfo -id "$WINDOW" | awk '/Width:/ {w = $NF} /Height:/ {h = $NF} END {print w "x" h}'
-}
+client_size() { xwininfo -id "$WINDOW" | awk '/Width:/ {w = $NF} /Height:/ {h = $NF} END {print w "x" h}'; }
 
 # Waits up to the seconds for the program to end; sets EXIT_STATUS.
 wait_for_exit() {
@@ -110,9 +94,7 @@ wait_for_exit() {
 }
 
 # Screenshots are kept as raw RGB bytes so that reading a pixel is one small read.
-take_screenshot() {
-    import -window root -depth 8 "rgb:$WORK/screen.rgb" || fail "cannot take a screenshot"
-}
+take_screenshot() { import -window root -depth 8 "rgb:$WORK/screen.rgb" || fail "cannot take a screenshot"; }
 
 # The pixel at client coordinates (x, y) of the last screenshot, as "red green blue".
 client_pixel() {
@@ -120,32 +102,26 @@ client_pixel() {
     od -An -tu1 -j "$offset" -N 3 "$WORK/screen.rgb" | xargs
 }
 
-# Checks each "x y" point against the colour "red green blue"; names what it checks.
-expect_pixels() {
-    local colour=$1 what=$2 point actual
-    shift 2
-    for point in "$@"; do
-        actual=$(client_pixel $point)
-        [ "$actual" = "$colour" ] || fail "$what: pixel ($point) is ($actual), expected ($colour)"
-    done
-}
-
 # Whether each "x y" point of the last screenshot shows the colour "red green blue".
 pixels_are() {
     local colour=$1 point
     shift
+    for point in "$@"; do [ "$(client_pixel $point)" = "$colour" ] || return 1; done
+}
+
+# Checks each "x y" point against the colour, naming what it checks and the first wrong pixel.
+expect_pixels() {
+    local colour=$1 what=$2 point
+    shift 2
     for point in "$@"; do
-        [ "$(client_pixel $point)" = "$colour" ] || return 1
+        pixels_are "$colour" "$point" || fail "$what: pixel ($point) is ($(client_pixel $point)), expected ($colour)"
     done
 }
 
-# Waits for the white drawing panel to show at the points of the array PANEL_INSIDE and the
-# grey frame at those of FRAME, then checks both, naming the panel as the first argument.
+# Waits for the white drawing panel at the points of the array PANEL_INSIDE and the grey frame
+# at those of FRAME, then checks both, naming the panel as the first argument.
 expect_layout() {
-    shows_layout() {
-        take_screenshot && pixels_are "$WHITE" "${PANEL_INSIDE[@]}" && pixels_are "$GREY" "${FRAME[@]}"
-    }
-    poll 5 shows_layout || true
+    poll 5 settles_to 'pixels_are "$WHITE" "${PANEL_INSIDE[@]}"' 'pixels_are "$GREY" "${FRAME[@]}"' || true
     expect_pixels "$WHITE" "$1" "${PANEL_INSIDE[@]}"
     expect_pixels "$GREY" "frame panel" "${FRAME[@]}"
 }
@@ -175,9 +151,7 @@ drag() {
 colour_near() {
     local colour=$1 x=$2 y=$3 dx dy
     for dx in -1 0 1; do
-        for dy in -1 0 1; do
-            [ "$(client_pixel $((x + dx)) $((y + dy)))" = "$colour" ] && return 0
-        done
+        for dy in -1 0 1; do [ "$(client_pixel $((x + dx)) $((y + dy)))" = "$colour" ] && return 0; done
     done
     return 1
 }

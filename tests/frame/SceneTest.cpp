@@ -33,8 +33,9 @@ TEST_F(SceneTest, TheDrawingPanelAndClearFollowTheClientArea) {
     }
 }
 
-// Controls as x, y, width, "Clear" first; labels as "text@x,y"; the frame left of the panel in
-// the tab's colour, its inner half covered by the panel.
+// Controls as x, y, width, "Clear" first; labels as "text@x,y"; the resolution bar's range,
+// start and steps; the frame left of the panel in the tab's colour, its inner half covered by
+// the panel.
 TEST_F(SceneTest, EachConstructionLaysOutItsOwnRowsAndLabels) {
     const struct {
         std::size_t tab;
@@ -71,6 +72,9 @@ TEST_F(SceneTest, EachConstructionLaysOutItsOwnRowsAndLabels) {
         EXPECT_EQ(labels, c.labels);
         const HeadlessControl* bar = headless->control(control(c.resolutionBar)->handle);
         EXPECT_EQ(std::vector({bar->scrollMax, bar->scrollPos}), std::vector({c.maximum, c.start}));
+        for (const std::uint32_t request : {SB_LINERIGHT, SB_PAGERIGHT}) headless->scroll(control(c.resolutionBar)->handle, request);
+        frameAt(0, 0);
+        EXPECT_EQ(bar->scrollPos, c.start + 2) << "the resolution steps by one";
         EXPECT_EQ(headless->windowPixel(LEFT - 2, 300), c.frame);
         EXPECT_EQ(headless->windowPixel(LEFT, 300), WHITE);
     }

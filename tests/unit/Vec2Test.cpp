@@ -4,18 +4,6 @@
 
 namespace {
 
-TEST(Vec2Test, SubLeavesItsValueAloneWhileAddAndScaleChangeIt) {
-    Vec2 a{5.0f, -2.0f};
-    Vec2 out{99.0f, 99.0f};
-    EXPECT_EQ(&a.sub(out, Vec2{1.5f, 4.0f}), &out);
-    EXPECT_EQ(out.x, 3.5f);
-    EXPECT_EQ(out.y, -6.0f);
-    EXPECT_EQ(a.x, 5.0f);
-    EXPECT_EQ(&a.add(out).scale(2.0f), &a);
-    EXPECT_EQ(a.x, 17.0f);
-    EXPECT_EQ(a.y, -16.0f);
-}
-
 TEST(Vec2Test, EveryStepRoundsToFloat) {
     Vec2 sum{16777216.0f, 0.0f};  // 2^24 + 1 is no float
     EXPECT_EQ(sum.add(Vec2{1.0f, 0.0f}).x, 16777216.0f);

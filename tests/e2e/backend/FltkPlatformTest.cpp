@@ -5,7 +5,6 @@
 #include <FL/Fl_Check_Button.H>
 #include <FL/Fl_Window.H>
 #include <FL/x.H>
-#include <X11/Xatom.h>
 
 #include <chrono>
 #include <functional>
@@ -27,19 +26,6 @@ unsigned long xPixel(Colour colour) {
     const Visual& visual = *fl_visual->visual;
     return ((colour & 0xFF) != 0 ? visual.red_mask : 0) | ((colour & 0xFF00) != 0 ? visual.green_mask : 0) |
            ((colour & 0xFF0000) != 0 ? visual.blue_mask : 0);
-}
-
-bool windowManagerRunning() {
-    const Atom check = XInternAtom(fl_display, "_NET_SUPPORTING_WM_CHECK", True);
-    if (check == None) return false;
-    Atom type;
-    int format;
-    unsigned long count, after;
-    unsigned char* data = nullptr;
-    XGetWindowProperty(fl_display, RootWindow(fl_display, fl_screen), check, 0, 1, False, XA_WINDOW, &type,
-                       &format, &count, &after, &data);
-    if (data != nullptr) XFree(data);
-    return count == 1;
 }
 
 class FltkPlatformTest : public ::testing::Test {
@@ -110,44 +96,18 @@ TEST_F(FltkPlatformTest, DrawingsReachTheScreenUnderTheControls) {
     platform.destroyWindow(button);
 }
 
-TEST_F(FltkPlatformTest, MessagesReachTheClassProcedureWhileTheWindowLives) {
-    toolkitWindow().resize(toolkitWindow().x(), toolkitWindow().y(), 220, 160);
-    ASSERT_TRUE(runFramesUntil([&] { return got(WM_SIZE); }));
-    EXPECT_EQ(received.back().window, window);
-    EXPECT_EQ(received.back().lParam, makeLParam(220, 160));
-    EXPECT_EQ(platform.getDC(window)->width(), 220);
-    EXPECT_EQ(platform.clientSize(window).height, 160);
-
-    received.clear();
-    platform.unregisterClass("Test");
-    platform.dispatchMessage(Message{window, WM_SIZE, 0, 0});
-    EXPECT_TRUE(received.empty()) << "dispatched without a class";
-
-    platform.registerClass("Test", 0, recordingProcedure);
-    toolkitWindow().resize(toolkitWindow().x(), toolkitWindow().y(), 240, 170);
-    platform.destroyWindow(window);
-    Message message;
-    EXPECT_FALSE(platform.peekMessage(window, message)) << "a message outlived its window";
-    platform.dispatchMessage(Message{window, WM_SIZE, 0, 0});
-    EXPECT_TRUE(received.empty());
-    EXPECT_EQ(platform.getDC(window), nullptr);
-}
-
 TEST_F(FltkPlatformTest, ControlsKeepTheStateTheProgramReliesOn) {
+    // A scroll bar's position stays in its range, also when the range narrows.
     const NativeHandle bar = platform.createControl("SCROLLBAR", nullptr, WS_CHILD | WS_VISIBLE, 0, 0, 100, 17, window);
-    struct Step {
-        std::int32_t minimum, maximum, position, expected;
-    };
-    for (const Step s : {Step{0, 1000, 500, 500}, Step{0, 1000, 1200, 1000}, Step{0, 1000, -3, 0},
-                         Step{0, 10, 10, 10}, Step{0, 20, 25, 20}}) {
-        platform.setScrollRange(bar, s.minimum, s.maximum, false);
-        platform.setScrollPos(bar, s.position, true);
-        EXPECT_EQ(platform.getScrollPos(bar), s.expected) << "position " << s.position;
+    for (const auto& [maximum, position, expected] : {std::tuple{1000, 1200, 1000}, {1000, -3, 0}, {20, 25, 20}}) {
+        platform.setScrollRange(bar, 0, maximum, false);
+        platform.setScrollPos(bar, position, true);
+        EXPECT_EQ(platform.getScrollPos(bar), expected) << "position " << position;
     }
-    platform.setScrollPos(bar, 20, false);
     platform.setScrollRange(bar, 0, 5, false);
     EXPECT_EQ(platform.getScrollPos(bar), 5) << "a narrower range must take the position along";
 
+    // An edit box's text set by the program is no edit; its text comes cut to the buffer.
     const NativeHandle edit =
         platform.createControl("edit", nullptr, WS_CHILD | WS_VISIBLE | WS_BORDER, 0, 20, 100, 22, window);
     platform.setWindowText(edit, "0 0 0 1 2");
@@ -157,55 +117,14 @@ TEST_F(FltkPlatformTest, ControlsKeepTheStateTheProgramReliesOn) {
     char buffer[8] = "xxxxxxx";
     EXPECT_EQ(platform.getWindowText(edit, buffer, 4), 3);
     EXPECT_STREQ(buffer, "0 0");
-    EXPECT_EQ(platform.getWindowText(edit, buffer, 1), 0);
-    EXPECT_STREQ(buffer, "");
 
+    // A check box shows the mark the program sent.
     const NativeHandle box =
         platform.createControl("BUTTON", "Draw Shells", WS_CHILD | WS_VISIBLE | BS_CHECKBOX, 0, 50, 100, 20, window);
     platform.sendMessage(box, BM_SETCHECK, 1, 0);
     auto* mark = dynamic_cast<Fl_Check_Button*>(toolkitWindow().child(toolkitWindow().children() - 1));
     ASSERT_NE(mark, nullptr);
     EXPECT_EQ(mark->value(), 1);
-    EXPECT_EQ(platform.getWindowText(box, buffer, sizeof buffer), 7);
-    EXPECT_STREQ(buffer, "Draw Sh");
-}
-
-TEST_F(FltkPlatformTest, CallsOnUnknownOrDestroyedHandlesDoNothing) {
-    const NativeHandle bar = platform.createControl("SCROLLBAR", nullptr, WS_CHILD | WS_VISIBLE, 0, 0, 100, 17, window);
-    const NativeHandle button = platform.createControl("BUTTON", "Clear", WS_CHILD | WS_VISIBLE, 0, 30, 60, 20, window);
-    platform.destroyWindow(bar);
-    platform.destroyWindow(window);  // its remaining control goes with it
-    char buffer[4] = "abc";
-    for (const NativeHandle gone : {bar, button, NativeHandle{987654}}) {
-        platform.setScrollPos(gone, 3, true);
-        EXPECT_EQ(platform.getScrollPos(gone), 0);
-        EXPECT_EQ(platform.sendMessage(gone, EM_GETMODIFY, 0, 0), 0);
-        EXPECT_EQ(platform.getWindowText(gone, buffer, sizeof buffer), 0);
-        EXPECT_STREQ(buffer, "");
-        platform.setWindowPos(gone, 1, 2, 3, 4, 0);
-        platform.setWindowText(gone, "x");
-        platform.invalidate(gone);
-        platform.setFocus(gone);
-        platform.destroyWindow(gone);
-    }
-    EXPECT_EQ(platform.createControl("BUTTON", "late", WS_CHILD, 0, 0, 10, 10, window), 0);
-    platform.sleep(10);
-}
-
-TEST_F(FltkPlatformTest, ControlsCanBeDestroyedWhileTheToolkitHoldsThem) {
-    const NativeHandle bar = platform.createControl("SCROLLBAR", nullptr, WS_CHILD | WS_VISIBLE, 0, 0, 150, 17, window);
-    Fl_Widget* widget = toolkitWindow().child(toolkitWindow().children() - 1);
-    sendMouse(*widget, FL_PUSH, 75, 8);  // the thumb is taken
-    Fl::pushed(widget);
-    Fl::belowmouse(widget);
-    Fl::focus(widget);
-    platform.destroyWindow(bar);
-    frame();
-    frame();
-    // Only the pointers are compared: the widget itself is gone.
-    EXPECT_NE(Fl::pushed(), widget);
-    EXPECT_NE(Fl::belowmouse(), widget);
-    EXPECT_NE(Fl::focus(), widget);
 }
 
 TEST_F(FltkPlatformTest, CursorPositionIsInClientCoordinatesAlsoOutsideTheWindow) {
@@ -223,7 +142,6 @@ TEST_F(FltkPlatformTest, CursorPositionIsInClientCoordinatesAlsoOutsideTheWindow
 }
 
 TEST_F(FltkPlatformTest, MinimiseAndRestoreReportSizeAndActivation) {
-    if (!windowManagerRunning()) GTEST_SKIP() << "minimising needs a window manager";
     XIconifyWindow(fl_display, fl_xid(&toolkitWindow()), fl_screen);
     ASSERT_TRUE(runFramesUntil([&] { return got(WM_ACTIVATE); }));
     ASSERT_EQ(received.size(), 2u);

@@ -1,46 +1,28 @@
-// "BB-Form" and "NLI" draw the same Bézier curve, checked against the Bernstein sum computed
-// here, NLI with its shells; "Polynomial" interpolates the points without the control polygon.
-#include <cmath>
-
+// The curves each construction draws in the drawing panel, against values computed another way:
+// "BB-Form" and "NLI" the Bézier curve (NLI with its shells); "Polynomial" and "Cubic Splines"
+// curves through the points, without the control polygon.
+#include "Bernstein.h"
 #include "DrawingSceneFixture.h"
 
 namespace {
 
-struct Point {
-    double x, y;
-};
-
-// The Bézier curve of the points at t, by its Bernstein form in doubles.
-Point bezier(const std::vector<Point>& p, double t) {
-    const auto degree = static_cast<int>(p.size()) - 1;
-    Point sum{0.0, 0.0};
-    double binomial = 1.0;
-    for (int i = 0; i <= degree; ++i) {
-        const double weight = binomial * std::pow(1.0 - t, degree - i) * std::pow(t, i);
-        sum.x += weight * p[static_cast<std::size_t>(i)].x;
-        sum.y += weight * p[static_cast<std::size_t>(i)].y;
-        binomial = binomial * (degree - i) / (i + 1);
-    }
-    return sum;
-}
-
-class BezierTest : public DrawingSceneFixture {
+class ConstructionsTest : public DrawingSceneFixture {
 protected:
-    void place(const std::vector<Point>& points) {
-        for (const Point& p : points) clickIn(static_cast<std::int32_t>(p.x), static_cast<std::int32_t>(p.y));
+    void place(const std::vector<Vec2>& points) {
+        for (const Vec2& p : points) clickIn(static_cast<std::int32_t>(p.x), static_cast<std::int32_t>(p.y));
     }
     void setResolution(std::uint16_t position) { dragBar(framePanel->controls.size() - 1, position); }
     // Whether green shows within 2 pixels of the curve wherever it is clear of the markers.
-    bool followsCurve(const std::vector<Point>& p, double from, double to) {
+    bool followsCurve(const std::vector<Vec2>& p, double from, double to) {
         for (double t = from; t <= to; t += 0.01)
-            if (!shownNear(GREEN, bezier(p, t).x, bezier(p, t).y, 2)) return false;
+            if (!shownNear(GREEN, bernstein(p, t).x, bernstein(p, t).y, 2)) return false;
         return true;
     }
 };
 
-const std::vector<Point> ARCH = {{50, 400}, {150, 40}, {400, 40}, {520, 380}};
+const std::vector<Vec2> ARCH = {{50, 400}, {150, 40}, {400, 40}, {520, 380}};
 
-TEST_F(BezierTest, BothConstructionsDrawTheBezierCurveFromFirstToLastPoint) {
+TEST_F(ConstructionsTest, BothConstructionsDrawTheBezierCurveFromFirstToLastPoint) {
     place(ARCH);
     for (const std::size_t tab : {BB_TAB, NLI_TAB}) {
         selectTab(tab);
@@ -51,19 +33,19 @@ TEST_F(BezierTest, BothConstructionsDrawTheBezierCurveFromFirstToLastPoint) {
     }
 }
 
-TEST_F(BezierTest, AnOddSampleCountStopsShortOfTheLastPoint) {
-    const std::vector<Point> triangle = {{50, 400}, {280, 20}, {520, 400}};
+TEST_F(ConstructionsTest, AnOddSampleCountStopsShortOfTheLastPoint) {
+    const std::vector<Vec2> triangle = {{50, 400}, {280, 20}, {520, 400}};
     place(triangle);
     for (const std::size_t tab : {BB_TAB, NLI_TAB}) {
         selectTab(tab);
         setResolution(1);  // one step of 2/3
-        const Point end = bezier(triangle, 2.0 / 3.0);
+        const Vec2 end = bernstein(triangle, 2.0 / 3.0);
         EXPECT_TRUE(shownNear(GREEN, (50 + end.x) / 2, (400 + end.y) / 2, 2)) << "the chord to t = 2/3";
-        EXPECT_FALSE(shownNear(GREEN, bezier(triangle, 0.85).x, bezier(triangle, 0.85).y, 3));
+        EXPECT_FALSE(shownNear(GREEN, bernstein(triangle, 0.85).x, bernstein(triangle, 0.85).y, 3));
     }
 }
 
-TEST_F(BezierTest, ShellsFollowTheShellBarAndGoWithTheirBox) {
+TEST_F(ConstructionsTest, ShellsFollowTheShellBarAndGoWithTheirBox) {
     selectTab(NLI_TAB);
     place(ARCH);
     // At s = 0.5: level 1 is (100, 220), (275, 40), (460, 210); level 2 joins their midpoints.
@@ -71,7 +53,7 @@ TEST_F(BezierTest, ShellsFollowTheShellBarAndGoWithTheirBox) {
     EXPECT_TRUE(shownNear(SHELL_GREY, 321, 82));
     EXPECT_TRUE(shownNear(SHELL_GREY, 232, 129));
     EXPECT_TRUE(shownNear(BLUE, 275, 40));
-    const Point middle = bezier(ARCH, 0.5);
+    const Vec2 middle = bernstein(ARCH, 0.5);
     EXPECT_EQ(shownIn(static_cast<std::int32_t>(middle.x), static_cast<std::int32_t>(middle.y) + 4), BLUE);
 
     // At either end the first level lies on the control polygon: grey over its black.
@@ -89,7 +71,7 @@ TEST_F(BezierTest, ShellsFollowTheShellBarAndGoWithTheirBox) {
     EXPECT_TRUE(followsCurve(ARCH, 0.03, 0.97));
 }
 
-TEST_F(BezierTest, PolynomialThroughFourPointsOfAParabolaHidesThePolygon) {
+TEST_F(ConstructionsTest, PolynomialThroughFourPointsOfAParabolaHidesThePolygon) {
     selectTab(POLYNOMIAL_TAB);
     place({{100, 150}, {200, 50}, {300, 150}, {400, 450}});
     for (std::int32_t x = 110; x < 400; x += 5) {
@@ -101,6 +83,23 @@ TEST_F(BezierTest, PolynomialThroughFourPointsOfAParabolaHidesThePolygon) {
 
     selectTab(BB_TAB);
     EXPECT_TRUE(shownNear(BLACK, 150, 100)) << "the polygon is back";
+}
+
+TEST_F(ConstructionsTest, CubicPassesThroughThePointsInsteadOfAlongThePolygon) {
+    selectTab(CUBIC_TAB);
+    // x runs linearly; y has s''(1) = 900, so the spline passes (200, 193.75) and (400, 193.75)
+    // where the polygon passes (200, 250) and (400, 250).
+    clickIn(100, 400);
+    clickIn(300, 100);
+    clickIn(500, 400);
+    for (const std::int32_t x : {200, 400}) {
+        EXPECT_TRUE(shownNear(GREEN, x, 193)) << x;
+        EXPECT_EQ(shownIn(x, 250), WHITE) << x;
+    }
+    // One line per segment: the curve runs along the polygon through the points.
+    dragBar(1, 1);
+    EXPECT_TRUE(shownNear(GREEN, 200, 250));
+    EXPECT_FALSE(shownNear(GREEN, 200, 193));
 }
 
 }  // namespace
