@@ -2,7 +2,7 @@
 # The program's window: the grey frame with the white drawing panel inset at client (15, 25),
 # 570 x 450 above the B-spline's three rows of controls, following the window to 770 x 550
 # when the client area grows to 800 x 700; Escape and the window manager's close request end
-# the program cleanly.
+# the program cleanly, also after the window was minimised and restored.
 source "$(dirname "$0")/lib.sh"
 PROGRAM_PATH=$1
 TITLE=Tessary
@@ -27,6 +27,14 @@ PANEL_INSIDE=("778 568" "21 31" "778 31" "21 568" "400 350")
 FRAME=("5 350" "794 350" "400 4" "5 690" "794 690")
 expect_layout "resized drawing panel"
 pass "the drawing panel follows the window to 770x550 at (15, 25)"
+
+placed="$ORIGIN_X $ORIGIN_Y"
+xdotool windowminimize --sync "$WINDOW"
+timeout 5 xdotool windowactivate --sync "$WINDOW" 2>/dev/null
+# Read the origin only once the window is back in its place: while it maps it may be elsewhere.
+poll 5 eval 'find_client_origin; [ "$ORIGIN_X $ORIGIN_Y" = "$placed" ]' || fail "the restored window is not where it was"
+expect_layout "drawing panel after minimise and restore"
+pass "minimised and restored, the window shows the same layout"
 
 timeout 5 xdotool windowactivate --sync "$WINDOW" 2>/dev/null
 xdotool key Escape

@@ -10,7 +10,10 @@ namespace {
 
 using TabTest = DrawingSceneFixture;
 
-TEST_F(TabTest, OnlyAPressBeginningOverAnotherTabSwitchesTheConstruction) {
+TEST_F(TabTest, OnlyAPressBeginningOverAnotherTabSwitchesTheConstructionKeepingThePoints) {
+    clickIn(100, 100);
+    clickIn(200, 300);
+    const std::vector<ControlPoint*> points = manager->points;
     dragBar(3, 4);  // the B-spline's resolution
     selectTab(BSPLINE_TAB);
     EXPECT_EQ(static_cast<ScrollBar*>(control(3))->position, 4) << "the selected tab was built again";
@@ -24,6 +27,7 @@ TEST_F(TabTest, OnlyAPressBeginningOverAnotherTabSwitchesTheConstruction) {
     selectTab(MIDPOINT_TAB);
     EXPECT_NE(dynamic_cast<Midpoint*>(manager->generator), nullptr);
     EXPECT_EQ(scene.tab->entries[BSPLINE_TAB].selected, 0);
+    EXPECT_EQ(manager->points, points);
 }
 
 TEST_F(TabTest, HoverNeedsTheMouseStrictlyInsideATab) {
@@ -37,15 +41,6 @@ TEST_F(TabTest, HoverNeedsTheMouseStrictlyInsideATab) {
         frameAt(c.x, c.y);
         EXPECT_EQ(scene.tab->hover, c.hover) << c.x << ", " << c.y;
     }
-}
-
-TEST_F(TabTest, SwitchingKeepsThePoints) {
-    clickIn(100, 100);
-    clickIn(200, 300);
-    const std::vector<ControlPoint*> points = manager->points;
-    selectTab(MIDPOINT_TAB);
-    selectTab(NLI_TAB);
-    EXPECT_EQ(manager->points, points);
 }
 
 TEST_F(TabTest, AConstructionReplacedWhileItsBarIsDraggedLeavesNothingBehind) {

@@ -90,14 +90,4 @@ TEST(SplineSolverTest, TwoPointsTraceEveryStageAndGiveTheSegment) {
     EXPECT_EQ(std::make_pair(x, y), std::make_pair(0, -1));
 }
 
-// One point leaves column 1 without a pivot: it is passed over, not divided by.
-TEST(SplineSolverTest, OnePointGivesThatPointEverywhere) {
-    SplineSolver solver;
-    solver.addPoint(-7, 300);
-    solver.solve(0);
-    std::int32_t x = 0, y = 0;
-    solver.evaluate(2.5, &x, &y);
-    EXPECT_EQ(std::make_pair(x, y), std::make_pair(-7, 300));
-}
-
 }  // namespace

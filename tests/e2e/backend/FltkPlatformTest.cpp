@@ -13,13 +13,6 @@
 #include "FltkPlatform.h"
 
 namespace {
-std::vector<Message> received;
-
-LRESULT recordingProcedure(NativeHandle window, std::uint32_t message, WPARAM wParam, LPARAM lParam) {
-    received.push_back(Message{window, message, wParam, lParam});
-    return 0;
-}
-
 // The screen's pixel value for a colour whose channels are each 0 or 255, whatever the
 // display's depth.
 unsigned long xPixel(Colour colour) {
@@ -32,8 +25,7 @@ class FltkPlatformTest : public ::testing::Test {
 protected:
     void SetUp() override {
         if (!FltkPlatform::displayAvailable()) GTEST_SKIP() << "no X display";
-        received.clear();
-        platform.registerClass("Test", 0, recordingProcedure);
+        platform.registerClass("Test", 0, [](NativeHandle, std::uint32_t, WPARAM, LPARAM) -> LRESULT { return 0; });
         window = platform.createWindow("Test", "backend test", 0, 0, 200, 150);
         ASSERT_TRUE(runFramesUntil([&] { return mapped(); })) << "the window was never shown";
     }
@@ -68,12 +60,6 @@ protected:
         const unsigned long pixel = XGetPixel(image, 0, 0);
         XDestroyImage(image);
         return pixel;
-    }
-
-    bool got(std::uint32_t message) const {
-        for (const Message& m : received)
-            if (m.message == message) return true;
-        return false;
     }
 
     FltkPlatform platform;
@@ -141,44 +127,3 @@ TEST_F(FltkPlatformTest, CursorPositionIsInClientCoordinatesAlsoOutsideTheWindow
     }
 }
 
-TEST_F(FltkPlatformTest, MinimiseAndRestoreReportSizeAndActivation) {
-    XIconifyWindow(fl_display, fl_xid(&toolkitWindow()), fl_screen);
-    ASSERT_TRUE(runFramesUntil([&] { return got(WM_ACTIVATE); }));
-    ASSERT_EQ(received.size(), 2u);
-    EXPECT_EQ(received[0].message, WM_SIZE);
-    EXPECT_EQ(received[0].lParam, 0);
-    EXPECT_NE(highWord(received[1].wParam), 0) << "no minimised indicator";
-
-    received.clear();
-    toolkitWindow().show();
-    ASSERT_TRUE(runFramesUntil([&] { return got(WM_SIZE); }));
-    ASSERT_EQ(received.size(), 2u);
-    EXPECT_EQ(received[0].message, WM_ACTIVATE);
-    EXPECT_EQ(highWord(received[0].wParam), 0);
-    EXPECT_EQ(received[1].lParam, makeLParam(200, 150));
-    EXPECT_EQ(Fl::focus(), toolkitWindow().child(0)) << "the restored window lost the keys";
-}
-
-TEST_F(FltkPlatformTest, AQuickTapIsSeenForAFrameBeforeItsRelease) {
-    Fl_Widget& canvas = *toolkitWindow().child(0);
-    sendKey(canvas, FL_KEYDOWN, FL_Escape);
-    sendKey(canvas, FL_KEYUP, FL_Escape);
-    sendMouse(canvas, FL_PUSH, 30, 40);
-    sendMouse(canvas, FL_RELEASE, 30, 40);
-    std::vector<std::vector<std::uint32_t>> frames;
-    for (int i = 0; i < 2; ++i) {
-        received.clear();
-        frame();
-        frames.emplace_back();
-        for (const Message& m : received) frames.back().push_back(m.message);
-    }
-    // The release waits, and so does everything after it, to keep the order.
-    EXPECT_EQ(frames[0], (std::vector<std::uint32_t>{WM_KEYDOWN}));
-    EXPECT_EQ(frames[1], (std::vector<std::uint32_t>{WM_KEYUP, WM_LBUTTONDOWN}));
-}
-
-TEST_F(FltkPlatformTest, SleepWaitsAtLeastTheTimeAsked) {
-    const auto start = std::chrono::steady_clock::now();
-    platform.sleep(30);
-    EXPECT_GE(std::chrono::steady_clock::now() - start, std::chrono::milliseconds(30));
-}
