@@ -21,8 +21,6 @@ void expectSame(const Vec2& actual, const Vec2& expected) {
     EXPECT_EQ(actual.y, expected.y);
 }
 
-const std::vector<Vec2> four{{100, 400}, {200, 100}, {400, 100}, {500, 430}};
-
 TEST(DeBoorCurveTest, SharedLevelsEqualThePlainRecursionBitForBit) {
     std::mt19937 random(7);
     std::uniform_real_distribution<float> coordinate(0.0f, 560.0f), gap(0.0f, 3.0f);
@@ -46,7 +44,7 @@ TEST(DeBoorCurveTest, ShortDecreasingOrEmptyDomainsAndHugeDegreesGiveNothing) {
         {3, {0, 1, 2, 3, 4, 5}}, {3, {0, 1, 2, 3, 2, 5, 6}}, {3, {4, 4, 4, 4, 4, 4, 4}}, {INT_MAX, {}},
     };
     for (const auto& [degree, knots] : cases) {
-        DeBoorCurve curve = curveOf(four, degree, knots);
+        DeBoorCurve curve = curveOf({{100, 400}, {200, 100}, {400, 100}, {500, 430}}, degree, knots);
         if (knots.empty()) curve.completeKnots();
         EXPECT_EQ(curve.knots().count(), std::int32_t(knots.size()));
         EXPECT_FALSE(curve.findSpan(0.5f).has_value());

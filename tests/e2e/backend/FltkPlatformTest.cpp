@@ -9,7 +9,6 @@
 #include <chrono>
 #include <functional>
 
-#include "FakeEvents.h"
 #include "FltkPlatform.h"
 
 namespace {

@@ -1,13 +1,28 @@
 // The toolkit widgets under the program's controls, fed events as FLTK's dispatch feeds them.
 #include <gtest/gtest.h>
 
-#include "FakeEvents.h"
+#include <FL/Fl.H>
+
 #include "FltkCheckBox.h"
 #include "FltkEdit.h"
 #include "FltkScrollBar.h"
 #include "MainWindow.h"
+#include "ScrollBarGeometry.h"
 
 namespace {
+// A mouse event handed straight to the widget, as the toolkit's dispatch would hand it.
+void sendMouse(Fl_Widget& widget, int event, int x, int y, int button = FL_LEFT_MOUSE) {
+    Fl::e_x = Fl::e_x_root = x;
+    Fl::e_y = Fl::e_y_root = y;
+    Fl::e_keysym = FL_Button + button;
+    Fl::e_number = event;
+    widget.handle(event);
+}
+
+// A 300 x 17 bar over 0..1000: arrows of 17, a thumb of 17, 249 pixels of thumb travel, so
+// a pixel of travel is about four positions.
+ScrollBarGeometry geometryAt(std::int32_t position) { return ScrollBarGeometry(300, 17, 0, 1000, position); }
+
 using Reports = std::vector<std::pair<std::uint32_t, std::uint32_t>>;
 
 // A 300 x 17 bar at (10, 80) over 0..1000 at 500: thumb at 152..168, arrows at 10..26 and 293..309.
@@ -92,4 +107,23 @@ TEST(MainWindow, TheCloseBoxPostsCloseButEscapeDoesNot) {
     Fl::e_number = FL_CLOSE;
     window.do_callback();
     EXPECT_EQ(posted, std::vector<std::uint32_t>{WM_CLOSE});
+}
+
+TEST(ScrollBarGeometry, ADraggedThumbStaysWhereItWasLetGo) {
+    EXPECT_EQ(geometryAt(-50).thumbStart(), 17);
+    EXPECT_EQ(geometryAt(5000).thumbStart(), 266);
+    const ScrollBarGeometry geometry = geometryAt(500);
+    EXPECT_EQ(geometry.positionForThumbAt(-400), 0);
+    EXPECT_EQ(geometry.positionForThumbAt(4000), 1000);
+    // Fewer pixels than positions: the thumb is drawn exactly where it was let go.
+    for (std::int32_t offset = 17; offset <= 266; ++offset)
+        EXPECT_EQ(geometryAt(geometry.positionForThumbAt(offset)).thumbStart(), offset) << "offset " << offset;
+    // More pixels than positions, as on a resolution bar over 0..10: each position comes back.
+    for (std::int32_t position = 0; position <= 10; ++position) {
+        const ScrollBarGeometry resolution(570, 25, 0, 10, position);
+        EXPECT_EQ(resolution.positionForThumbAt(resolution.thumbStart()), position);
+    }
+    // An empty range, and a bar squeezed to nothing by a tiny window.
+    EXPECT_EQ(ScrollBarGeometry(200, 20, 7, 7, 7).positionForThumbAt(150), 7);
+    EXPECT_EQ(ScrollBarGeometry(-190, 25, 0, 10, 5).partAt(0), ScrollBarGeometry::Part::Outside);
 }
