@@ -21,7 +21,7 @@ protected:
 
 const std::vector<Vec2> ARCH = {{50, 400}, {150, 40}, {400, 40}, {520, 380}};
 
-TEST_F(ConstructionsTest, BothConstructionsDrawTheBezierCurveFromFirstToLastPoint) {
+TEST_F(ConstructionsTest, BBFormAndNLIDrawTheBezierCurveFromFirstToLastPoint) {
     place(ARCH);
     for (const std::size_t tab : {BB_TAB, NLI_TAB}) {
         selectTab(tab);
