@@ -54,12 +54,12 @@ start_desktop() {
     Xvfb -displayfd 3 -screen 0 "${SCREEN_WIDTH}x${SCREEN_HEIGHT}x$SCREEN_DEPTH" -nolisten tcp \
         3>"$WORK/display" >"$WORK/xvfb.log" 2>&1 &
     STARTED+=($!)
-    poll 10 test -s "$WORK/display" || fail "the X server did not start"
+    poll 30 test -s "$WORK/display" || fail "the X server did not start"
     export DISPLAY=":$(head -n 1 "$WORK/display")"
     # Our own configuration home, so that no user settings change the window manager.
     HOME="$WORK" XDG_CONFIG_HOME="$WORK" openbox --sm-disable >"$WORK/openbox.log" 2>&1 &
     STARTED+=($!)
-    poll 10 wmctrl -m >/dev/null 2>&1 || fail "the window manager did not start"
+    poll 30 wmctrl -m >/dev/null 2>&1 || fail "the window manager did not start"
 }
 
 # Starts the program with its output in $WORK/program.out and .err; PROGRAM is its id.
@@ -121,7 +121,7 @@ expect_pixels() {
 # Waits for the white drawing panel at the points of the array PANEL_INSIDE and the grey frame
 # at those of FRAME, then checks both, naming the panel as the first argument.
 expect_layout() {
-    poll 5 settles_to 'pixels_are "$WHITE" "${PANEL_INSIDE[@]}"' 'pixels_are "$GREY" "${FRAME[@]}"' || true
+    poll 10 settles_to 'pixels_are "$WHITE" "${PANEL_INSIDE[@]}"' 'pixels_are "$GREY" "${FRAME[@]}"' || true
     expect_pixels "$WHITE" "$1" "${PANEL_INSIDE[@]}"
     expect_pixels "$GREY" "frame panel" "${FRAME[@]}"
 }
@@ -165,5 +165,5 @@ settles_to() {
 expect_screen() {
     local what=$1
     shift
-    poll 3 settles_to "$@" || fail "$what"
+    poll 10 settles_to "$@" || fail "$what"
 }

@@ -20,7 +20,7 @@ expect_layout "drawing panel"
 pass "grey frame with the white drawing panel at (15, 25)"
 
 xdotool windowsize "$WINDOW" 800 700
-poll 5 eval '[ "$(client_size)" = 800x700 ]' || fail "the client area is $(client_size), expected 800x700"
+poll 10 eval '[ "$(client_size)" = 800x700 ]' || fail "the client area is $(client_size), expected 800x700"
 find_client_origin
 # The first point lies outside the panel at its old size.
 PANEL_INSIDE=("778 568" "21 31" "778 31" "21 568" "400 350")
@@ -32,19 +32,19 @@ placed="$ORIGIN_X $ORIGIN_Y"
 xdotool windowminimize --sync "$WINDOW"
 timeout 5 xdotool windowactivate --sync "$WINDOW" 2>/dev/null
 # Read the origin only once the window is back in its place: while it maps it may be elsewhere.
-poll 5 eval 'find_client_origin; [ "$ORIGIN_X $ORIGIN_Y" = "$placed" ]' || fail "the restored window is not where it was"
+poll 10 eval 'find_client_origin; [ "$ORIGIN_X $ORIGIN_Y" = "$placed" ]' || fail "the restored window is not where it was"
 expect_layout "drawing panel after minimise and restore"
 pass "minimised and restored, the window shows the same layout"
 
 timeout 5 xdotool windowactivate --sync "$WINDOW" 2>/dev/null
 xdotool key Escape
-wait_for_exit 1 || fail "Escape did not end the program within a second"
+wait_for_exit 10 || fail "Escape did not end the program"
 [ "$EXIT_STATUS" = 0 ] || fail "Escape: exit status $EXIT_STATUS"
 pass "Escape ends the program with status 0"
 
 start_program "$PROGRAM_PATH"
 wait_for_window "$TITLE"
 wmctrl -i -c "$WINDOW"
-wait_for_exit 2 || fail "the close request did not end the program"
+wait_for_exit 10 || fail "the close request did not end the program"
 [ "$EXIT_STATUS" = 0 ] || fail "close request: exit status $EXIT_STATUS"
 pass "the window manager's close request ends the program with status 0"
