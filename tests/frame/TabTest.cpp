@@ -1,5 +1,5 @@
-// The tab strip above the drawing panel: hover, selection by a press, and switching the
-// active construction.
+// The tab strip above the drawing panel: selection by a press and switching the active
+// construction.
 #include "DrawingSceneFixture.h"
 #include "GeneratorFactories.h"
 #include "Midpoint.h"
@@ -26,21 +26,7 @@ TEST_F(TabTest, OnlyAPressBeginningOverAnotherTabSwitchesTheConstructionKeepingT
 
     selectTab(MIDPOINT_TAB);
     EXPECT_NE(dynamic_cast<Midpoint*>(manager->generator), nullptr);
-    EXPECT_EQ(scene.tab->entries[BSPLINE_TAB].selected, 0);
     EXPECT_EQ(manager->points, points);
-}
-
-TEST_F(TabTest, HoverNeedsTheMouseStrictlyInsideATab) {
-    // Starting over "Cubic Splines" (125 to 220): a shared border keeps the hover, the row's edges clear it.
-    const struct {
-        std::int32_t x, y, hover;
-    } cases[] = {{262, 17, 2}, {125, 17, 1}, {220, 17, 1}, {150, 10, -1},
-                 {150, 25, -1}, {15, 17, -1}, {530, 17, -1}, {529, 24, 5}};
-    for (const auto& c : cases) {
-        frameAt(tabCentre(CUBIC_TAB), TAB_ROW_Y);
-        frameAt(c.x, c.y);
-        EXPECT_EQ(scene.tab->hover, c.hover) << c.x << ", " << c.y;
-    }
 }
 
 TEST_F(TabTest, AConstructionReplacedWhileItsBarIsDraggedLeavesNothingBehind) {

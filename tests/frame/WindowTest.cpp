@@ -68,8 +68,7 @@ TEST_F(WindowTest, MouseInsideAPanelIncludesBothEnds) {
     }
 }
 
-// Minimised, the window pumps its messages but leaves its panels alone; a window that only
-// lost the focus goes on drawing.
+// Minimised, the window leaves its panels alone; a window that only lost the focus goes on drawing.
 TEST_F(WindowTest, OnlyAMinimisedWindowStopsUpdatingItsPanels) {
     const struct {
         WPARAM activation;
@@ -78,10 +77,8 @@ TEST_F(WindowTest, OnlyAMinimisedWindowStopsUpdatingItsPanels) {
     for (const auto& c : cases) {
         probe->updates = 0;
         headless->post(WM_ACTIVATE, c.activation);
-        headless->post(WM_KEYDOWN, 'Q');
         window->update();
         EXPECT_EQ(probe->updates, c.updates) << c.activation;
-        EXPECT_EQ(window->keys['Q'], 1);
     }
 }
 

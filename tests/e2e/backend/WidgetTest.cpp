@@ -110,8 +110,6 @@ TEST(MainWindow, TheCloseBoxPostsCloseButEscapeDoesNot) {
 }
 
 TEST(ScrollBarGeometry, ADraggedThumbStaysWhereItWasLetGo) {
-    EXPECT_EQ(geometryAt(-50).thumbStart(), 17);
-    EXPECT_EQ(geometryAt(5000).thumbStart(), 266);
     const ScrollBarGeometry geometry = geometryAt(500);
     EXPECT_EQ(geometry.positionForThumbAt(-400), 0);
     EXPECT_EQ(geometry.positionForThumbAt(4000), 1000);
