@@ -2,7 +2,7 @@
 # The FLTK backend's own tests, on a private X server with a window manager; the drawing
 # test once more on a 16-bit display, whose pixels take the toolkit's converting path.
 source "$(dirname "$0")/lib.sh"
-BACKEND_TESTS=$3
+BACKEND_TESTS=$2
 
 start_desktop
 "$BACKEND_TESTS" || fail "backend tests"

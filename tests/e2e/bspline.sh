@@ -41,3 +41,14 @@ type_into 300 572 "0 0 0 1 1 1"
 expect_screen "the typed knot list did not change the curve" \
     'colour_near "$GREEN" 156 268' '! colour_near "$GREEN" 450 275'
 pass "a typed knot list changes the curve"
+
+# The knot box has the keys: Escape is the box's, not the program's, until a click on
+# "Draw Shells" gives them back to the window.
+press_key Escape
+sleep 0.5
+kill -0 "$PROGRAM" 2>/dev/null || fail "Escape in an edit box ended the program"
+press_release 22 532
+press_key Escape
+wait_for_exit 10 || fail "Escape did not end the program once the window had the keys"
+[ "$EXIT_STATUS" = 0 ] || fail "exit status $EXIT_STATUS"
+pass "Escape does nothing in an edit box and ends the program from the window"

@@ -1,6 +1,6 @@
 # Shared helpers of the end-to-end tests: a private X server with a window manager, the
 # program under test, screenshots with pixel reads, and cleanup of all that a test started.
-# Source it; the caller's arguments are the program, the controls demo and the backend tests.
+# Source it; the caller's arguments are the program and the backend tests.
 
 set -u
 
@@ -15,19 +15,12 @@ SCREEN_HEIGHT=768
 SCREEN_DEPTH=${SCREEN_DEPTH:-24}
 
 # The colours the program draws, as client_pixel reports them.
-GREY="200 200 200"
-WHITE="255 255 255"
-RED="255 0 0"
-GREEN="0 255 0"
-BLACK="0 0 0"
-BLUE="0 0 255"
+GREY="200 200 200" WHITE="255 255 255" RED="255 0 0" GREEN="0 255 0" BLACK="0 0 0" BLUE="0 0 255"
 SHELL_GREY="128 128 128"
 
 cleanup() {
     local i
-    for ((i = ${#STARTED[@]} - 1; i >= 0; i--)); do
-        kill "${STARTED[i]}" 2>/dev/null
-    done
+    for ((i = ${#STARTED[@]} - 1; i >= 0; i--)); do kill "${STARTED[i]}" 2>/dev/null; done
     wait 2>/dev/null
     rm -rf "$WORK"
 }
@@ -42,21 +35,14 @@ fail() {
     exit 1
 }
 
-pass() {
-    echo "PASS: $*"
-}
-
-milliseconds_now() {
-    local micro=${EPOCHREALTIME//[!0-9]/}
-    echo $((micro / 1000))
-}
+pass() { echo "PASS: $*"; }
 
 # Runs the command until it succeeds or the seconds run out; answers whether it succeeded.
 poll() {
-    local deadline=$(($(milliseconds_now) + $1 * 1000))
+    local deadline=$((${EPOCHREALTIME//[!0-9]/} / 1000 + $1 * 1000))
     shift
     until "$@"; do
-        [ "$(milliseconds_now)" -lt "$deadline" ] || return 1
+        [ $((${EPOCHREALTIME//[!0-9]/} / 1000)) -lt "$deadline" ] || return 1
         sleep 0.05
     done
 }
@@ -68,12 +54,12 @@ start_desktop() {
     Xvfb -displayfd 3 -screen 0 "${SCREEN_WIDTH}x${SCREEN_HEIGHT}x$SCREEN_DEPTH" -nolisten tcp \
         3>"$WORK/display" >"$WORK/xvfb.log" 2>&1 &
     STARTED+=($!)
-    poll 10 test -s "$WORK/display" || fail "the X server did not start"
+    poll 30 test -s "$WORK/display" || fail "the X server did not start"
     export DISPLAY=":$(head -n 1 "$WORK/display")"
     # Our own configuration home, so that no user settings change the window manager.
     HOME="$WORK" XDG_CONFIG_HOME="$WORK" openbox --sm-disable >"$WORK/openbox.log" 2>&1 &
     STARTED+=($!)
-    poll 10 wmctrl -m >/dev/null 2>&1 || fail "the window manager did not start"
+    poll 30 wmctrl -m >/dev/null 2>&1 || fail "the window manager did not start"
 }
 
 # Starts the program with its output in $WORK/program.out and .err; PROGRAM is its id.
@@ -98,9 +84,7 @@ find_client_origin() {
     ORIGIN_Y=$(awk '/Absolute upper-left Y/ {print $NF}' <<<"$info")
 }
 
-client_size() {
-    xwininfo -id "$WINDOW" | awk '/Width:/ {w = $NF} /Height:/ {h = $NF} END {print w "x" h}'
-}
+client_size() { xwininfo -id "$WINDOW" | awk '/Width:/ {w = $NF} /Height:/ {h = $NF} END {print w "x" h}'; }
 
 # A key press as a user makes it: held for a few frames. The program reads its key table
 # once a frame, so a press and release within one frame would go unseen.
@@ -118,9 +102,7 @@ wait_for_exit() {
 }
 
 # Screenshots are kept as raw RGB bytes so that reading a pixel is one small read.
-take_screenshot() {
-    import -window root -depth 8 "rgb:$WORK/screen.rgb" || fail "cannot take a screenshot"
-}
+take_screenshot() { import -window root -depth 8 "rgb:$WORK/screen.rgb" || fail "cannot take a screenshot"; }
 
 # The pixel at client coordinates (x, y) of the last screenshot, as "red green blue".
 client_pixel() {
@@ -128,32 +110,26 @@ client_pixel() {
     od -An -tu1 -j "$offset" -N 3 "$WORK/screen.rgb" | xargs
 }
 
-# Checks each "x y" point against the colour "red green blue"; names what it checks.
-expect_pixels() {
-    local colour=$1 what=$2 point actual
-    shift 2
-    for point in "$@"; do
-        actual=$(client_pixel $point)
-        [ "$actual" = "$colour" ] || fail "$what: pixel ($point) is ($actual), expected ($colour)"
-    done
-}
-
 # Whether each "x y" point of the last screenshot shows the colour "red green blue".
 pixels_are() {
     local colour=$1 point
     shift
+    for point in "$@"; do [ "$(client_pixel $point)" = "$colour" ] || return 1; done
+}
+
+# Checks each "x y" point against the colour, naming what it checks and the first wrong pixel.
+expect_pixels() {
+    local colour=$1 what=$2 point
+    shift 2
     for point in "$@"; do
-        [ "$(client_pixel $point)" = "$colour" ] || return 1
+        pixels_are "$colour" "$point" || fail "$what: pixel ($point) is ($(client_pixel $point)), expected ($colour)"
     done
 }
 
-# Waits for the white drawing panel to show at the points of the array PANEL_INSIDE and the
-# grey frame at those of FRAME, then checks both, naming the panel as the first argument.
+# Waits for the white drawing panel at the points of the array PANEL_INSIDE and the grey frame
+# at those of FRAME, then checks both, naming the panel as the first argument.
 expect_layout() {
-    shows_layout() {
-        take_screenshot && pixels_are "$WHITE" "${PANEL_INSIDE[@]}" && pixels_are "$GREY" "${FRAME[@]}"
-    }
-    poll 5 shows_layout || true
+    poll 10 settles_to 'pixels_are "$WHITE" "${PANEL_INSIDE[@]}"' 'pixels_are "$GREY" "${FRAME[@]}"' || true
     expect_pixels "$WHITE" "$1" "${PANEL_INSIDE[@]}"
     expect_pixels "$GREY" "frame panel" "${FRAME[@]}"
 }
@@ -189,9 +165,7 @@ drag() {
 colour_near() {
     local colour=$1 x=$2 y=$3 dx dy
     for dx in -1 0 1; do
-        for dy in -1 0 1; do
-            [ "$(client_pixel $((x + dx)) $((y + dy)))" = "$colour" ] && return 0
-        done
+        for dy in -1 0 1; do [ "$(client_pixel $((x + dx)) $((y + dy)))" = "$colour" ] && return 0; done
     done
     return 1
 }
@@ -205,5 +179,5 @@ settles_to() {
 expect_screen() {
     local what=$1
     shift
-    poll 3 settles_to "$@" || fail "$what"
+    poll 10 settles_to "$@" || fail "$what"
 }

@@ -69,5 +69,5 @@ expect_screen "\"Clear\" left points or curve behind" \
 pass "\"Clear\" removes every point"
 
 press_key Escape
-wait_for_exit 2 || fail "Escape did not end the program"
+wait_for_exit 10 || fail "Escape did not end the program"
 [ "$EXIT_STATUS" = 0 ] || fail "exit status $EXIT_STATUS"

@@ -1,15 +1,11 @@
 #!/bin/bash
-# The program's window at start-up: the grey frame with the white drawing panel inset at
-# client (15, 25), 570 x 450, above the B-spline's three rows of controls; Escape and the
-# window manager's close request end it cleanly.
+# The program's window: the grey frame with the white drawing panel inset at client (15, 25),
+# 570 x 450 above the B-spline's three rows of controls, following the window to 770 x 550
+# when the client area grows to 800 x 700; Escape and the window manager's close request end
+# the program cleanly, also after the window was minimised and restored.
 source "$(dirname "$0")/lib.sh"
 PROGRAM_PATH=$1
 TITLE=Tessary
-
-# Inside the drawing panel, away from its edges where a frame line may be drawn.
-PANEL_INSIDE=("21 31" "578 31" "21 468" "578 468" "300 290")
-# Frame around the panel, clear of the tab strip above and the controls below.
-FRAME=("5 300" "594 300" "300 4" "5 590" "594 590")
 
 start_desktop
 
@@ -17,18 +13,41 @@ start_program "$PROGRAM_PATH"
 wait_for_window "$TITLE"
 find_client_origin
 [ "$(client_size)" = "600x600" ] || fail "client area is $(client_size), expected 600x600"
+# Inside the drawing panel away from its edges, and the frame clear of the tabs and controls.
+PANEL_INSIDE=("21 31" "578 31" "21 468" "578 468" "300 290")
+FRAME=("5 300" "594 300" "300 4" "5 590" "594 590")
 expect_layout "drawing panel"
 pass "grey frame with the white drawing panel at (15, 25)"
 
+xdotool windowsize "$WINDOW" 800 700
+poll 10 eval '[ "$(client_size)" = 800x700 ]' || fail "the client area is $(client_size), expected 800x700"
+find_client_origin
+# The first point lies outside the panel at its old size.
+PANEL_INSIDE=("778 568" "21 31" "778 31" "21 568" "400 350")
+FRAME=("5 350" "794 350" "400 4" "5 690" "794 690")
+expect_layout "resized drawing panel"
+pass "the drawing panel follows the window to 770x550 at (15, 25)"
+
+# The keys go to the knot box (where Escape does not end the program) until the window is
+# minimised; restored, the window has them again.
+xdotool mousemove --window "$WINDOW" 300 672 click 1
+placed="$ORIGIN_X $ORIGIN_Y"
+xdotool windowminimize --sync "$WINDOW"
+timeout 5 xdotool windowactivate --sync "$WINDOW" 2>/dev/null
+# Read the origin only once the window is back in its place: while it maps it may be elsewhere.
+poll 10 eval 'find_client_origin; [ "$ORIGIN_X $ORIGIN_Y" = "$placed" ]' || fail "the restored window is not where it was"
+expect_layout "drawing panel after minimise and restore"
+pass "minimised and restored, the window shows the same layout"
+
 timeout 5 xdotool windowactivate --sync "$WINDOW" 2>/dev/null
 press_key Escape
-wait_for_exit 1 || fail "Escape did not end the program within a second"
+wait_for_exit 10 || fail "Escape did not end the program"
 [ "$EXIT_STATUS" = 0 ] || fail "Escape: exit status $EXIT_STATUS"
 pass "Escape ends the program with status 0"
 
 start_program "$PROGRAM_PATH"
 wait_for_window "$TITLE"
 wmctrl -i -c "$WINDOW"
-wait_for_exit 2 || fail "the close request did not end the program"
+wait_for_exit 10 || fail "the close request did not end the program"
 [ "$EXIT_STATUS" = 0 ] || fail "close request: exit status $EXIT_STATUS"
 pass "the window manager's close request ends the program with status 0"

@@ -1,5 +1,5 @@
-// Placing, dragging, clamping and clearing control points in the drawing panel.
-#include "Button.h"
+// Placing, grabbing, dragging and clamping control points in the drawing panel (570 x 450
+// while the B-spline is the construction).
 #include "DrawingSceneFixture.h"
 
 namespace {
@@ -7,8 +7,7 @@ namespace {
 class ControlPointsTest : public DrawingSceneFixture {
 protected:
     void expectAt(std::size_t index, std::int32_t x, std::int32_t y) {
-        EXPECT_EQ(point(index).x, x) << "point " << index;
-        EXPECT_EQ(point(index).y, y) << "point " << index;
+        EXPECT_EQ(std::make_pair(point(index).x, point(index).y), std::make_pair(x, y)) << "point " << index;
     }
 };
 
@@ -25,20 +24,15 @@ TEST_F(ControlPointsTest, APressWithinTheRadiusGrabsThePointInsteadOfPlacingOne)
         EXPECT_EQ(point(0).dragging, c.hits ? 1 : 0) << c.dx << ", " << c.dy;
         releaseIn(200 + c.dx, 200 + c.dy);
     }
-    // Far-away mouse positions must not overflow the distance.
-    for (const std::int32_t far : {INT32_MAX, INT32_MIN}) {
-        drawingPanel->mouse.x = drawingPanel->mouse.y = far;
-        EXPECT_FALSE(point(0).hit()) << far;
-    }
 }
 
 TEST_F(ControlPointsTest, ADraggedPointShowsGreenAndTurnsRedAtTheFrameOfItsRelease) {
     clickIn(200, 200);
     pressIn(200, 200);
     moveIn(230, 210);
-    EXPECT_EQ(shownIn(230, 210), rgb(0, 255, 0));
+    EXPECT_EQ(shownIn(230, 210), GREEN);
     releaseIn(230, 210);
-    EXPECT_EQ(shownIn(230, 210), rgb(255, 0, 0));
+    EXPECT_EQ(shownIn(230, 210), RED);
 }
 
 TEST_F(ControlPointsTest, OverlappingPointsDragTogetherKeepingTheirOffsets) {
@@ -62,35 +56,22 @@ TEST_F(ControlPointsTest, PointsStaySixPixelsInsideThePanel) {
     EXPECT_EQ(point(0).dragging, 0);
     releaseIn(0, 0);
 
-    // A drag leaving the panel holds the point inside; a release anywhere ends it.
+    // A drag leaving the panel, even the window, holds the point inside; a release anywhere ends it.
     clickIn(300, 300);
     pressIn(300, 300);
     frameAt(-500, 2000);
-    expectAt(1, 6, 529);
+    expectAt(1, 6, 444);
     frameAt(5000, -100);
     expectAt(1, 564, 6);
     release(5000, -100);
     moveIn(100, 100);
     expectAt(1, 564, 6);
 
-    // A smaller panel pulls points in and leaves the others; "Clear" follows the bottom edge.
+    // A smaller panel pulls the points in.
     headless->resizeClient(300, 300);
     moveIn(0, 0);
     expectAt(0, 6, 6);
     expectAt(1, 264, 6);
-    const HeadlessControl* clear = headless->control(manager->clearButton->handle);
-    EXPECT_EQ(clear->x, LEFT + 270 - 100);
-    EXPECT_EQ(clear->y, TOP + 235 + 10);
-}
-
-TEST_F(ControlPointsTest, ClearRemovesEveryPoint) {
-    clickIn(100, 100);
-    clickIn(200, 100);
-    headless->click(manager->clearButton->handle);
-    moveIn(0, 0);
-    EXPECT_TRUE(manager->points.empty());
-    for (const Object* object : drawingPanel->objects) EXPECT_NE(object->kind, KIND_CONTROL_POINT);
-    EXPECT_EQ(shownIn(100, 100), rgb(255, 255, 255));
 }
 
 }  // namespace

@@ -1,43 +1,46 @@
 #pragma once
-// The grey frame panel and the white drawing panel with its control-point manager, laid out
-// as the program lays them out (drawing panel at (15, 25), 30 narrower and 65 lower than the
-// client area). Tests add the tab strip or a construction themselves.
+// The program's own start-up scene in a 600 x 600 client area (drawing panel at (15, 25), the
+// B-spline selected), driven as the user drives it: tabs, clicks and drags in the drawing panel.
+#include "Control.h"
 #include "ControlManager.h"
 #include "ControlPoint.h"
 #include "CurveGen.h"
 #include "HeadlessFixture.h"
 #include "Panel.h"
-#include "SizeController.h"
-#include "VariableWidth.h"
+#include "Scene.h"
+#include "Tab.h"
+
+// The tab strip's entries, left to right.
+enum TabIndex : std::size_t { BSPLINE_TAB, CUBIC_TAB, POLYNOMIAL_TAB, NLI_TAB, BB_TAB, MIDPOINT_TAB };
+
+constexpr Colour WHITE = rgb(255, 255, 255), BLACK = rgb(0, 0, 0), RED = rgb(255, 0, 0), GREEN = rgb(0, 255, 0),
+                 BLUE = rgb(0, 0, 255), SHELL_GREY = rgb(128, 128, 128);
 
 class DrawingSceneFixture : public HeadlessFixture {
 protected:
     static constexpr std::int32_t LEFT = 15;
     static constexpr std::int32_t TOP = 25;
+    static constexpr std::int32_t TAB_ROW_Y = 17;
 
     DrawingSceneFixture() {
         openWindow(600, 600);
-        framePanel = window->createPanel(300, 300);
-        framePanel->red = framePanel->green = framePanel->blue = 200;
-        framePanel->addObject(new VariableWidth(1.0f, 1.0f));
-        drawingPanel = framePanel->createChild(300, 500);
-        drawingPanel->red = drawingPanel->green = drawingPanel->blue = 255;
-        auto* layout = new SizeController;
-        drawingPanel->addObject(layout);
-        layout->leftRule.enable();
-        layout->leftRule.setOffset(LEFT);
-        layout->widthRule.enable();
-        layout->widthRule.setOffset(-30);
-        layout->topRule.enable();
-        layout->topRule.setOffset(TOP);
-        layout->heightRule.enable();
-        layout->heightRule.setOffset(-65);
-        manager = new ControlManager;
-        drawingPanel->addObject(manager);
+        scene = buildScene(*window);
+        framePanel = scene.framePanel;
+        drawingPanel = scene.drawingPanel;
+        manager = scene.manager;
         frameAt(0, 0);
     }
-    // The construction goes first: its controls and labels leave the frame panel's lists.
-    ~DrawingSceneFixture() override { delete manager->generator; }
+    ~DrawingSceneFixture() override { tearDownScene(scene); }
+
+    std::int32_t tabCentre(std::size_t index) const {
+        std::int32_t x = LEFT;
+        for (std::size_t i = 0; i < index; ++i) x += scene.tab->entries[i].width;
+        return x + scene.tab->entries[index].width / 2;
+    }
+    void selectTab(std::size_t index) {
+        click(tabCentre(index), TAB_ROW_Y);
+        frameAt(0, 0);
+    }
 
     // Mouse actions at drawing-panel coordinates.
     void pressIn(std::int32_t x, std::int32_t y) { press(LEFT + x, TOP + y); }
@@ -46,6 +49,14 @@ protected:
     void clickIn(std::int32_t x, std::int32_t y) {
         pressIn(x, y);
         releaseIn(x, y);
+    }
+
+    // The frame panel's control at the index ("Clear" is 0, then the construction's own).
+    Control* control(std::size_t index) { return framePanel->controls.at(index); }
+    // A thumb dragged to the position, as the user drags it; the frame handles the report.
+    void dragBar(std::size_t index, std::uint16_t position) {
+        headless->scroll(control(index)->handle, SB_THUMBTRACK, position);
+        frameAt(0, 0);
     }
 
     ControlPoint& point(std::size_t index) { return *manager->points.at(index); }
@@ -60,6 +71,7 @@ protected:
         return false;
     }
 
+    Scene scene;
     Panel* framePanel = nullptr;
     Panel* drawingPanel = nullptr;
     ControlManager* manager = nullptr;

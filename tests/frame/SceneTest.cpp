@@ -1,132 +1,83 @@
-// The program's start-up scene on the headless backend: geometry before and after the first
-// frame, the tab strip's frame colours, following a resized window, and switching to Midpoint.
-#include "BSpline.h"
+// Where the program puts things: the drawing panel and "Clear" for every client size, and each
+// construction's rows, labels, resolution bar and frame colour.
+#include <string>
+#include <vector>
+
 #include "Button.h"
-#include "ControlManager.h"
-#include "HeadlessFixture.h"
-#include "Midpoint.h"
-#include "Panel.h"
-#include "Scene.h"
-#include "ScrollBar.h"
-#include "Tab.h"
-#include "TextBox.h"
+#include "DrawingSceneFixture.h"
 #include "TextObj.h"
 
 namespace {
 
-constexpr Colour GREY = rgb(200, 200, 200);
-constexpr Colour WHITE = rgb(255, 255, 255);
+using SceneTest = DrawingSceneFixture;
 
-class SceneTest : public HeadlessFixture {
-protected:
-    SceneTest() {
-        openWindow(600, 600);
-        scene = buildScene(*window);
-    }
-    ~SceneTest() override { tearDownScene(scene); }
-
-    void expectPlace(const Panel& panel, std::int32_t x, std::int32_t y, std::int32_t w, std::int32_t h) {
-        EXPECT_EQ(panel.x, x);
-        EXPECT_EQ(panel.y, y);
-        EXPECT_EQ(panel.width, w);
-        EXPECT_EQ(panel.height, h);
-    }
-    void expectPlace(const Control& control, std::int32_t x, std::int32_t y, std::int32_t w, std::int32_t h) {
-        EXPECT_EQ(control.x, x);
-        EXPECT_EQ(control.y, y);
-        EXPECT_EQ(control.width, w);
-        EXPECT_EQ(control.height, h);
-        const HeadlessControl* native = headless->control(control.handle);
-        EXPECT_EQ(native->x, x);
-        EXPECT_EQ(native->width, w);
-    }
-
-    Scene scene;
-};
-
-TEST_F(SceneTest, BeforeTheFirstFrameTheBSplineIsSelectedAndNothingIsLaidOut) {
-    EXPECT_EQ(scene.tab->entries[0].selected, 1);
-    EXPECT_EQ(scene.tab->hover, 0);
-    EXPECT_NE(dynamic_cast<BSpline*>(scene.manager->generator), nullptr);
-    expectPlace(*scene.framePanel, 0, 0, 300, 300);
-    expectPlace(*scene.drawingPanel, 0, 0, 300, 500);
-    EXPECT_EQ(scene.framePanel->controls.size(), 6u) << "Clear and the B-spline's five controls";
-}
-
-TEST_F(SceneTest, TheFirstFrameLaysOutBothPanelsAndTheBSplinesRows) {
-    window->update();
-    expectPlace(*scene.framePanel, 0, 0, 600, 600);
-    expectPlace(*scene.drawingPanel, 15, 25, 570, 450);
-    expectPlace(*scene.manager->clearButton, 485, 485, 100, 25);
-    const auto& bspline = static_cast<const BSpline&>(*scene.manager->generator);
-    EXPECT_EQ(headless->control(bspline.knotBox->handle)->text, "0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14, 15");
-    EXPECT_EQ(headless->control(bspline.degreeBox->handle)->text, "3");
-    EXPECT_EQ(headless->windowPixel(5, 300), GREY);
-    EXPECT_EQ(headless->windowPixel(300, 300), WHITE);
-    EXPECT_EQ(headless->windowPixel(16, 26), WHITE);
-    EXPECT_EQ(headless->windowPixel(584, 474), WHITE);
-    EXPECT_EQ(headless->windowPixel(13, 300), rgb(0, 0, 255)) << "the frame of the selected blue entry";
-    EXPECT_EQ(headless->windowPixel(300, 24), rgb(0, 0, 255)) << "the strip's baseline";
-    EXPECT_EQ(headless->windowPixel(300, 590), GREY);
-}
-
-TEST_F(SceneTest, TheSixTabsFitAboveTheDrawingPanel) {
-    std::int32_t total = 0;
-    for (const TabEntry& entry : scene.tab->entries) total += entry.width;
-    EXPECT_EQ(total, 515);
-    const char* labels[] = {"DeBoor Splines", "Cubic Splines", "Polynomial", "NLI", "BB-Form", "Midpoint"};
-    for (std::size_t i = 0; i < 6; ++i) {
-        EXPECT_STREQ(scene.tab->entries[i].label, labels[i]);
-        EXPECT_EQ(scene.tab->entries[i].userData, scene.manager);
+// Margins of 15 left and right and 25 above; below, room for the construction's rows.
+TEST_F(SceneTest, TheDrawingPanelAndClearFollowTheClientArea) {
+    const struct {
+        std::size_t tab;
+        std::int32_t clientWidth, clientHeight, width, height;
+    } cases[] = {{BSPLINE_TAB, 600, 600, 570, 450}, {BSPLINE_TAB, 800, 700, 770, 550}, {NLI_TAB, 600, 600, 570, 490},
+                 {MIDPOINT_TAB, 600, 600, 570, 535}, {MIDPOINT_TAB, 31, 66, 1, 1},
+                 {MIDPOINT_TAB, 20, 50, 0, 0}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(testing::Message() << "tab " << c.tab << ", client " << c.clientWidth << " x " << c.clientHeight);
+        selectTab(c.tab);
+        headless->resizeClient(c.clientWidth, c.clientHeight);
+        frameAt(0, 0);
+        EXPECT_EQ(std::vector({framePanel->width, framePanel->height}), std::vector({c.clientWidth, c.clientHeight}));
+        EXPECT_EQ(std::vector({drawingPanel->x, drawingPanel->y, drawingPanel->width, drawingPanel->height}),
+                  std::vector({LEFT, TOP, c.width, c.height}));
+        const HeadlessControl* clear = headless->control(manager->clearButton->handle);
+        EXPECT_EQ(std::vector({clear->x, clear->y}), std::vector({LEFT + c.width - 100, TOP + c.height + 10}));
+        headless->resizeClient(600, 600);
     }
 }
 
-TEST_F(SceneTest, BothPanelsFollowTheWindowWhileItsBorderIsDragged) {
-    window->update();
-    headless->resizeClient(800, 700);
-    window->update();
-    expectPlace(*scene.framePanel, 0, 0, 800, 700);
-    expectPlace(*scene.drawingPanel, 15, 25, 770, 550);
-    expectPlace(*scene.manager->clearButton, 685, 585, 100, 25);
-    EXPECT_EQ(headless->windowPixel(784, 574), WHITE);
-    EXPECT_EQ(headless->windowPixel(790, 300), GREY);
-
-    headless->resizeClient(20, 60);
-    window->update();
-    expectPlace(*scene.drawingPanel, 15, 25, 0, 0);
-}
-
-TEST_F(SceneTest, SelectingMidpointShowsOnlyItsRowUnderTheDrawingPanel) {
-    window->update();
-    press(490, 17);
-    release(490, 17);
-    ASSERT_NE(dynamic_cast<Midpoint*>(scene.manager->generator), nullptr);
-    EXPECT_EQ(scene.tab->entries[5].selected, 1);
-    EXPECT_EQ(scene.tab->entries[0].selected, 0);
-
-    const std::vector<Control*>& controls = scene.framePanel->controls;
-    ASSERT_EQ(controls.size(), 2u);
-    EXPECT_EQ(controls[0], scene.manager->clearButton);
-    const auto* bar = dynamic_cast<ScrollBar*>(controls[1]);
-    ASSERT_NE(bar, nullptr);
-    expectPlace(*bar, 95, 570, 380, 25);
-    EXPECT_EQ(bar->position, 5);
-    EXPECT_EQ(headless->control(bar->handle)->scrollMax, 10);
-
-    const std::vector<Object*>& objects = scene.framePanel->objects;
-    ASSERT_EQ(objects.size(), 3u);
-    const auto* label = dynamic_cast<TextObj*>(objects[2]);
-    ASSERT_NE(label, nullptr);
-    EXPECT_STREQ(label->text, "Curve Res:");
-    EXPECT_EQ(label->x, 15);
-    EXPECT_EQ(label->y, 574);
-    EXPECT_EQ(headless->windowPixel(13, 300), rgb(255, 0, 0)) << "Midpoint's red frame";
-}
-
-TEST_F(SceneTest, EscapeEndsTheProgramsLoop) {
-    headless->post(WM_KEYDOWN, VK_ESCAPE);
-    runMainLoop(*window);
-    EXPECT_FALSE(window->closed);
+// Controls as x, y, width, "Clear" first; labels as "text@x,y"; the resolution bar's range,
+// start and steps; the frame left of the panel in the tab's colour, its inner half covered by
+// the panel.
+TEST_F(SceneTest, EachConstructionLaysOutItsOwnRowsAndLabels) {
+    const struct {
+        std::size_t tab;
+        std::vector<std::int32_t> controls;
+        std::vector<std::string> labels;
+        std::size_t resolutionBar;
+        std::int32_t maximum, start;
+        Colour frame;
+    } cases[] = {
+        {BSPLINE_TAB,
+         {485, 485, 100, 125, 520, 460, 15, 520, 100, 125, 485, 350, 67, 560, 420, 555, 560, 25},
+         {"Curve Res:@40,489", "Knots: @15,564", "Degree:@500,564"}, 3, 20, 10, BLUE},
+        {CUBIC_TAB, {485, 570, 100, 95, 570, 380}, {"Curve Res:@15,574"}, 1, 20, 10, GREEN},
+        {POLYNOMIAL_TAB, {485, 570, 100, 95, 570, 380}, {"Curve Res:@15,574"}, 1, 20, 10, RED},
+        {NLI_TAB, {485, 525, 100, 125, 560, 460, 15, 560, 100, 125, 525, 350}, {"Curve Res:@40,529"}, 3, 20, 10, BLUE},
+        {BB_TAB, {485, 570, 100, 95, 570, 380}, {"Curve Res:@15,574"}, 1, 20, 10, GREEN},
+        {MIDPOINT_TAB, {485, 570, 100, 95, 570, 380}, {"Curve Res:@15,574"}, 1, 10, 5, RED},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(testing::Message() << "tab " << c.tab);
+        selectTab(c.tab);
+        std::vector<std::int32_t> controls;
+        for (const Control* each : framePanel->controls) {
+            const HeadlessControl* native = headless->control(each->handle);
+            controls.insert(controls.end(), {native->x, native->y, native->width});
+        }
+        EXPECT_EQ(controls, c.controls);
+        EXPECT_EQ(headless->liveControls().size(), framePanel->controls.size()) << "the last construction's remain";
+        std::vector<std::string> labels;
+        for (std::size_t i = 2; i < framePanel->objects.size(); ++i) {  // after the frame's layout and the strip
+            const auto* label = static_cast<const TextObj*>(framePanel->objects[i]);
+            labels.push_back(std::string(label->text) + "@" + std::to_string(label->x) + "," + std::to_string(label->y));
+        }
+        EXPECT_EQ(labels, c.labels);
+        const HeadlessControl* bar = headless->control(control(c.resolutionBar)->handle);
+        EXPECT_EQ(std::vector({bar->scrollMax, bar->scrollPos}), std::vector({c.maximum, c.start}));
+        for (const std::uint32_t request : {SB_LINERIGHT, SB_PAGERIGHT}) headless->scroll(control(c.resolutionBar)->handle, request);
+        frameAt(0, 0);
+        EXPECT_EQ(bar->scrollPos, c.start + 2) << "the resolution steps by one";
+        EXPECT_EQ(headless->windowPixel(LEFT - 2, 300), c.frame);
+        EXPECT_EQ(headless->windowPixel(LEFT, 300), WHITE);
+    }
 }
 
 }  // namespace

@@ -1,7 +1,7 @@
 #!/bin/bash
 # Runs an end-to-end script of tests/e2e against Windows programs under Wine. The script
 # gets launchers that run the programs in the tests' prefix, so it drives them as it drives
-# the Linux ones. Usage: e2e.sh WINE_HOME SCRIPT PROGRAM.exe DEMO.exe
+# the Linux ones. Usage: e2e.sh WINE_HOME SCRIPT PROGRAM.exe...
 WINE_SH=$(dirname "$0")/wine.sh
 WINE_HOME=$1 SCRIPT=$2
 shift 2
