@@ -9,7 +9,8 @@ PROGRAM_PATH=$1
 type_into() {
     xdotool mousemove --window "$WINDOW" "$1" "$2" click 1
     sleep 0.2
-    xdotool key ctrl+a type --delay 50 "$3"
+    # Wine's edit box knows no Ctrl+A: clear it from the end instead.
+    xdotool key End key --repeat 80 --delay 5 BackSpace type --delay 50 "$3"
 }
 
 start_desktop

@@ -26,8 +26,12 @@ cleanup() {
 }
 trap cleanup EXIT
 
+# E2E_KEEP names a folder that receives the last screenshot of a failing script.
 fail() {
     echo "FAIL: $*" >&2
+    if [ -n "${E2E_KEEP:-}" ] && [ -s "$WORK/screen.rgb" ]; then
+        convert -size "${SCREEN_WIDTH}x$SCREEN_HEIGHT" -depth 8 "rgb:$WORK/screen.rgb" "$E2E_KEEP/$(basename "$0" .sh).png"
+    fi
     if [ -s "$WORK/program.err" ]; then
         echo "--- program's standard error:" >&2
         cat "$WORK/program.err" >&2
@@ -161,11 +165,11 @@ drag() {
     sleep 0.1
 }
 
-# Whether any pixel of the 3 x 3 block around (x, y) shows the colour.
+# Whether any pixel within r (default 1) of (x, y), a square, shows the colour.
 colour_near() {
-    local colour=$1 x=$2 y=$3 dx dy
-    for dx in -1 0 1; do
-        for dy in -1 0 1; do [ "$(client_pixel $((x + dx)) $((y + dy)))" = "$colour" ] && return 0; done
+    local colour=$1 x=$2 y=$3 r=${4:-1} dx dy
+    for ((dx = -r; dx <= r; dx++)); do
+        for ((dy = -r; dy <= r; dy++)); do [ "$(client_pixel $((x + dx)) $((y + dy)))" = "$colour" ] && return 0; done
     done
     return 1
 }

@@ -3,6 +3,7 @@
 
 #include <FL/Fl.H>
 
+#include "FltkButton.h"
 #include "FltkCheckBox.h"
 #include "FltkEdit.h"
 #include "FltkScrollBar.h"
@@ -86,6 +87,22 @@ TEST(FltkCheckBox, ClicksReportButNeverToggleTheMark) {
     EXPECT_EQ(clicks, 2);
     sendMouse(box, FL_PUSH, 20, 50);
     sendMouse(box, FL_RELEASE, 300, 50);  // let go elsewhere: no click
+    EXPECT_EQ(clicks, 2);
+}
+
+// As on Windows, the right and middle buttons do nothing to a button or a check box.
+TEST(FltkButton, OnlyTheLeftMouseButtonClicks) {
+    int clicks = 0;
+    const Notify count = [&](WPARAM) { ++clicks; };
+    FltkButton button("Clear", count);
+    FltkCheckBox box("Draw Shells", count);
+    for (Fl_Widget* widget : {static_cast<Fl_Widget*>(&button), static_cast<Fl_Widget*>(&box)}) {
+        widget->resize(10, 40, 120, 20);
+        for (int mouseButton : {FL_RIGHT_MOUSE, FL_MIDDLE_MOUSE, FL_LEFT_MOUSE}) {
+            sendMouse(*widget, FL_PUSH, 20, 50, mouseButton);
+            sendMouse(*widget, FL_RELEASE, 20, 50, mouseButton);
+        }
+    }
     EXPECT_EQ(clicks, 2);
 }
 

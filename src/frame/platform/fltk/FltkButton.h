@@ -8,6 +8,8 @@ class FltkButton : public Fl_Button {
 public:
     FltkButton(const char* text, Notify notify);
 
+    int handle(int event) override;
+
 private:
     static void clicked(Fl_Widget* widget, void* self);
 

@@ -10,6 +10,7 @@ FltkCheckBox::FltkCheckBox(const char* text, Notify notify)
 
 int FltkCheckBox::handle(int event) {
     const WPARAM clicked = makeWParam(0, BN_CLICKED);
+    if (isOtherThanLeftButton(event)) return 1;
     switch (event) {
     case FL_PUSH:
         if (Fl::visible_focus()) take_focus();

@@ -10,3 +10,7 @@ using PostMessage = std::function<void(std::uint32_t message, WPARAM wParam, LPA
 // A control's report to its parent window; the platform fills in the message number and
 // the control's handle.
 using Notify = std::function<void(WPARAM wParam)>;
+
+// Buttons and check boxes answer the left mouse button only, as Windows buttons do: a mouse
+// event of another button is taken and ignored.
+bool isOtherThanLeftButton(int event);
