@@ -4,8 +4,6 @@
 #include "PixelPath.h"
 
 namespace {
-constexpr std::int32_t INITIAL_RESOLUTION = 10;
-constexpr std::int32_t MAXIMUM_RESOLUTION = 20;
 
 // x to the power e by square-and-multiply, every product rounded to a float.
 float power(float x, std::int32_t e) {
@@ -18,7 +16,7 @@ float power(float x, std::int32_t e) {
 }
 }  // namespace
 
-BB::BB(Panel* panel) : CurveGen(panel), row(*panel, INITIAL_RESOLUTION, MAXIMUM_RESOLUTION) { layout(); }
+BB::BB(Panel* panel) : CurveGen(panel), row(*panel) { layout(); }
 
 void BB::layout() { row.layout(); }
 

@@ -31,6 +31,8 @@ void deleteLabel(Panel& framePanel, Object* label);
 
 // Shows or hides the black control polygon of every control-point manager of the drawing panel.
 void showControlPolygon(Panel& drawingPanel, std::int32_t shown);
+// The drawing panel's height offset with one row of controls below it.
+constexpr std::int32_t ONE_ROW_HEIGHT_OFFSET = -65;
 // Sets the height rule's offset of every size controller of the drawing panel and makes it lay
 // the panel out again at its next update, so generators with more rows of controls get room.
 void setPanelHeightOffset(Panel& drawingPanel, std::int32_t offset);

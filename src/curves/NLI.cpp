@@ -6,22 +6,19 @@
 #include "ShellPainter.h"
 
 namespace {
-constexpr std::int32_t INITIAL_RESOLUTION = 10;
-constexpr std::int32_t MAXIMUM_RESOLUTION = 20;
-// Room for the second row of controls; -65 is the height offset of the one-row constructions.
+// Room for the second row of controls.
 constexpr std::int32_t HEIGHT_OFFSET = -110;
-constexpr std::int32_t DEFAULT_HEIGHT_OFFSET = -65;
 constexpr std::int32_t CURVE_DOT_RADIUS = 6;
 }  // namespace
 
-NLI::NLI(Panel* panel) : CurveGen(panel), shells(*panel), row(*panel, INITIAL_RESOLUTION, MAXIMUM_RESOLUTION) {
+NLI::NLI(Panel* panel) : CurveGen(panel), shells(*panel), row(*panel) {
     layout();
     setPanelHeightOffset(*panel, HEIGHT_OFFSET);
 }
 
 NLI::~NLI() {
     panel->dirty = 1;
-    setPanelHeightOffset(*panel, DEFAULT_HEIGHT_OFFSET);
+    setPanelHeightOffset(*panel, ONE_ROW_HEIGHT_OFFSET);
 }
 
 void NLI::layout() {

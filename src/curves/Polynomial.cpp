@@ -3,12 +3,7 @@
 #include "GeneratorControls.h"
 #include "PixelPath.h"
 
-namespace {
-constexpr std::int32_t INITIAL_RESOLUTION = 10;
-constexpr std::int32_t MAXIMUM_RESOLUTION = 20;
-}  // namespace
-
-Polynomial::Polynomial(Panel* panel) : CurveGen(panel), row(*panel, INITIAL_RESOLUTION, MAXIMUM_RESOLUTION) {
+Polynomial::Polynomial(Panel* panel) : CurveGen(panel), row(*panel) {
     layout();
     showControlPolygon(*panel, 0);
 }

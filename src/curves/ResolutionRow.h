@@ -9,8 +9,13 @@ class TextObj;
 // frame panel, alive exactly as long as the generator that holds the row.
 class ResolutionRow {
 public:
+    // The range of every construction's bar but Midpoint's depth: 0 to 20, starting at 10.
+    static constexpr std::int32_t DEFAULT_INITIAL = 10;
+    static constexpr std::int32_t DEFAULT_MAXIMUM = 20;
+
     // Creates the bar, then the label, in the drawing panel's parent (the order of its lists).
-    ResolutionRow(Panel& panel, std::int32_t initial, std::int32_t maximum);
+    explicit ResolutionRow(Panel& panel, std::int32_t initial = DEFAULT_INITIAL,
+                           std::int32_t maximum = DEFAULT_MAXIMUM);
     ~ResolutionRow();
     ResolutionRow(const ResolutionRow&) = delete;
     ResolutionRow& operator=(const ResolutionRow&) = delete;

@@ -2,6 +2,7 @@
 
 #include "ControlManager.h"
 #include "CurveGen.h"
+#include "GeneratorControls.h"
 #include "GeneratorFactories.h"
 #include "Panel.h"
 #include "SizeController.h"
@@ -31,7 +32,7 @@ SizeController* addDrawingLayout(Panel& drawing) {
     layout->topRule.enable();
     layout->topRule.setOffset(25);
     layout->heightRule.enable();
-    layout->heightRule.setOffset(-65);
+    layout->heightRule.setOffset(ONE_ROW_HEIGHT_OFFSET);
     layout->heightRule.setFactor(1.0f);
     return layout;
 }

@@ -10,11 +10,8 @@
 #include "TextObj.h"
 
 namespace {
-constexpr std::int32_t INITIAL_RESOLUTION = 10;
-constexpr std::int32_t MAXIMUM_RESOLUTION = 20;
-// Room for the three rows of controls; -65 is the height offset of the one-row constructions.
+// Room for the three rows of controls.
 constexpr std::int32_t HEIGHT_OFFSET = -150;
-constexpr std::int32_t DEFAULT_HEIGHT_OFFSET = -65;
 constexpr std::int32_t CURVE_DOT_RADIUS = 4;
 
 const char* const INITIAL_KNOTS = "0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14, 15";
@@ -43,7 +40,7 @@ TextObj* createLabel(Panel& drawingPanel, const char* text) {
 BSpline::BSpline(Panel* panel)
     : CurveGen(panel),
       shells(*panel),
-      row(*panel, INITIAL_RESOLUTION, MAXIMUM_RESOLUTION),
+      row(*panel),
       knotBox(createTextBox(*panel, 25, onKnotsEdited, this, INITIAL_KNOTS)),
       knotLabel(createLabel(*panel, "Knots: ")),
       degreeBox(createTextBox(*panel, 100, onDegreeEdited, this, INITIAL_DEGREE)),
@@ -59,7 +56,7 @@ BSpline::~BSpline() {
     deleteControl(frame, degreeBox);
     deleteLabel(frame, degreeLabel);
     panel->dirty = 1;
-    setPanelHeightOffset(*panel, DEFAULT_HEIGHT_OFFSET);
+    setPanelHeightOffset(*panel, ONE_ROW_HEIGHT_OFFSET);
 }
 
 void BSpline::layout() {
@@ -97,7 +94,7 @@ void BSpline::drawCurve(const std::vector<ControlPoint*>& points) {
 float BSpline::step(std::int32_t pointCount) const {
     const std::int32_t r = row.resolution();
     // The formula would give 0 at the top of the range.
-    if (r == MAXIMUM_RESOLUTION) return 0.001f;
+    if (r == ResolutionRow::DEFAULT_MAXIMUM) return 0.001f;
     return static_cast<float>(((1.0 - r / 20.0) / (2.0 * pointCount)) * static_cast<double>(0.6f));
 }
 

@@ -5,12 +5,7 @@
 #include "PixelPath.h"
 #include "SplineSolver.h"
 
-namespace {
-constexpr std::int32_t INITIAL_RESOLUTION = 10;
-constexpr std::int32_t MAXIMUM_RESOLUTION = 20;
-}  // namespace
-
-Cubic::Cubic(Panel* panel) : CurveGen(panel), row(*panel, INITIAL_RESOLUTION, MAXIMUM_RESOLUTION) {
+Cubic::Cubic(Panel* panel) : CurveGen(panel), row(*panel) {
     layout();
     showControlPolygon(*panel, 0);
 }
