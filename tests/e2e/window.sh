@@ -2,7 +2,8 @@
 # The program's window: the grey frame with the white drawing panel inset at client (15, 25),
 # 570 x 450 above the B-spline's three rows of controls, following the window to 770 x 550
 # when the client area grows to 800 x 700; Escape and the window manager's close request end
-# the program cleanly, also after the window was minimised and restored.
+# the program cleanly, also after the window was minimised and restored or made wider than a
+# bitmap can be.
 source "$(dirname "$0")/lib.sh"
 PROGRAM_PATH=$1
 TITLE=Tessary
@@ -38,6 +39,14 @@ timeout 5 xdotool windowactivate --sync "$WINDOW" 2>/dev/null
 poll 10 eval 'find_client_origin; [ "$ORIGIN_X $ORIGIN_Y" = "$placed" ]' || fail "the restored window is not where it was"
 expect_layout "drawing panel after minimise and restore"
 pass "minimised and restored, the window shows the same layout"
+
+# Wider than any bitmap can be: the program goes on, drawing what fits.
+xdotool windowsize "$WINDOW" 32768 100
+poll 10 eval '[ "$(client_size)" = 32768x100 ]' || fail "the client area is $(client_size), expected 32768x100"
+xdotool windowsize "$WINDOW" 800 700
+poll 10 eval '[ "$(client_size)" = 800x700 ]' && kill -0 "$PROGRAM" || fail "the program ended at 32768 pixels wide"
+expect_layout "drawing panel after 32768 pixels wide"
+pass "a client area 32768 pixels wide leaves the program running"
 
 timeout 5 xdotool windowactivate --sync "$WINDOW" 2>/dev/null
 press_key Escape

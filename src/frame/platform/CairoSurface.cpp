@@ -5,7 +5,6 @@
 #include <algorithm>
 #include <cmath>
 #include <cstring>
-#include <new>
 #include <utility>
 
 #include "BlitRun.h"
@@ -28,20 +27,16 @@ Surface::Surface(std::int32_t width, std::int32_t height) { allocate(width, heig
 
 Surface::~Surface() { release(); }
 
-void Surface::allocate(std::int32_t width, std::int32_t height) {
-    width_ = std::max(width, 0);
-    height_ = std::max(height, 0);
-    if (width_ > 0 && height_ > 0) {
-        surface_ = cairo_image_surface_create(CAIRO_FORMAT_RGB24, width_, height_);
-        if (cairo_surface_status(surface_) != CAIRO_STATUS_SUCCESS) {
-            cairo_surface_destroy(surface_);
-            surface_ = nullptr;
-            throw std::bad_alloc();
-        }
-        pixels_ = reinterpret_cast<std::uint32_t*>(cairo_image_surface_get_data(surface_));
-        stride_ = cairo_image_surface_get_stride(surface_) / 4;
+bool Surface::allocatePixels() {
+    surface_ = cairo_image_surface_create(CAIRO_FORMAT_RGB24, width_, height_);
+    if (cairo_surface_status(surface_) != CAIRO_STATUS_SUCCESS) {
+        cairo_surface_destroy(surface_);
+        surface_ = nullptr;
+        return false;
     }
-    fillRect(0, 0, width_, height_, rgb(255, 255, 255));
+    pixels_ = reinterpret_cast<std::uint32_t*>(cairo_image_surface_get_data(surface_));
+    stride_ = cairo_image_surface_get_stride(surface_) / 4;
+    return true;
 }
 
 void Surface::release() {

@@ -23,6 +23,10 @@ typedef struct _cairo_surface cairo_surface_t;
 
 class Surface {
 public:
+    // The widest and tallest bitmap the image libraries take. A larger surface keeps only
+    // this much; where even that cannot be had, the surface is empty and draws nothing.
+    static constexpr std::int32_t LARGEST_SIDE = 32767;
+
     // Contents start white; callers draw the background they want.
     Surface(std::int32_t width, std::int32_t height);
 #ifdef _WIN32
@@ -70,6 +74,8 @@ public:
 
 private:
     void allocate(std::int32_t width, std::int32_t height);
+    // The image library's bitmap of width_ x height_; false where it refuses one.
+    bool allocatePixels();
     void release();
     void swap(Surface& other);
 

@@ -11,7 +11,6 @@
 #include <algorithm>
 #include <cstring>
 #include <initializer_list>
-#include <new>
 #include <utility>
 
 #include "BlitRun.h"
@@ -62,31 +61,27 @@ Surface::Surface(HDC windowContext, std::int32_t width, std::int32_t height)
 
 Surface::~Surface() { release(); }
 
-void Surface::allocate(std::int32_t width, std::int32_t height) {
-    width_ = std::max(width, 0);
-    height_ = std::max(height, 0);
-    if (width_ > 0 && height_ > 0) {
-        BITMAPINFO info{};
-        info.bmiHeader.biSize = sizeof(BITMAPINFOHEADER);
-        info.bmiHeader.biWidth = width_;
-        info.bmiHeader.biHeight = -height_;  // negative: rows top-down, like the Linux surface's
-        info.bmiHeader.biPlanes = 1;
-        info.bmiHeader.biBitCount = 32;
-        info.bmiHeader.biCompression = BI_RGB;
-        void* bits = nullptr;
-        context_ = CreateCompatibleDC(nullptr);
-        bitmap_ = CreateDIBSection(context_, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
-        if (bitmap_ == nullptr) {
-            DeleteDC(context_);
-            context_ = nullptr;
-            throw std::bad_alloc();
-        }
-        previousBitmap_ = SelectObject(context_, bitmap_);
-        pixels_ = static_cast<std::uint32_t*>(bits);
-        stride_ = width_;
-        SetBoundsRect(context_, nullptr, DCB_ENABLE | DCB_RESET);
+bool Surface::allocatePixels() {
+    BITMAPINFO info{};
+    info.bmiHeader.biSize = sizeof(BITMAPINFOHEADER);
+    info.bmiHeader.biWidth = width_;
+    info.bmiHeader.biHeight = -height_;  // negative: rows top-down, like the Linux surface's
+    info.bmiHeader.biPlanes = 1;
+    info.bmiHeader.biBitCount = 32;
+    info.bmiHeader.biCompression = BI_RGB;
+    void* bits = nullptr;
+    context_ = CreateCompatibleDC(nullptr);
+    bitmap_ = CreateDIBSection(context_, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
+    if (bitmap_ == nullptr) {
+        DeleteDC(context_);
+        context_ = nullptr;
+        return false;
     }
-    fillRect(0, 0, width_, height_, rgb(255, 255, 255));
+    previousBitmap_ = SelectObject(context_, bitmap_);
+    pixels_ = static_cast<std::uint32_t*>(bits);
+    stride_ = width_;
+    SetBoundsRect(context_, nullptr, DCB_ENABLE | DCB_RESET);
+    return true;
 }
 
 void Surface::release() {
