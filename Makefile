@@ -37,7 +37,7 @@ fuzz:
 	@$(call install_missing,clang libclang-rt-14-dev,)
 	mkdir -p $(FUZZ_DIR)/corpus
 	clang++ -std=c++17 -g -O1 -ffp-contract=off -fsanitize=fuzzer,address,undefined \
-		-Isrc/splines -Isrc/curves -Isrc/widgets -Isrc/frame -Isrc/frame/platform \
+		-Isrc/splines -Isrc/curves \
 		tests/fuzz/KnotTextFuzzer.cpp src/splines/KnotText.cpp src/splines/Tokenizer.cpp \
 		src/splines/DeBoorCurve.cpp -o $(FUZZ_DIR)/knot_text
 	$(FUZZ_DIR)/knot_text -max_total_time=$(FUZZ_SECONDS) -max_len=255 $(FUZZ_DIR)/corpus

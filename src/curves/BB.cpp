@@ -1,6 +1,7 @@
 #include "BB.h"
 
 #include "BezierSampling.h"
+#include "ControlPoint.h"
 #include "PixelPath.h"
 
 namespace {

@@ -3,14 +3,7 @@
 #include <cmath>
 
 #include "Panel.h"
-
-std::int32_t PixelPath::toPixel(double value) {
-    if (std::isnan(value)) return 0;
-    // Converting an out-of-range float to int32 is undefined, so saturate first.
-    if (value <= static_cast<double>(INT32_MIN)) return INT32_MIN;
-    if (value >= static_cast<double>(INT32_MAX)) return INT32_MAX;
-    return static_cast<std::int32_t>(value);
-}
+#include "Saturate.h"
 
 void PixelPath::moveTo(double x, double y) { current = pixelOf(x, y); }
 
@@ -23,5 +16,5 @@ void PixelPath::lineTo(double x, double y) {
 
 PixelPath::Pixel PixelPath::pixelOf(double x, double y) {
     if (!std::isfinite(x) || !std::isfinite(y)) return {};
-    return {toPixel(x), toPixel(y), true};
+    return {saturateToInt32(x), saturateToInt32(y), true};
 }

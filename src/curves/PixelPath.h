@@ -17,9 +17,6 @@ class PixelPath {
 public:
     PixelPath(Panel& panel, std::int32_t penWidth, Rgb colour) : panel(panel), penWidth(penWidth), colour(colour) {}
 
-    // Truncation toward zero; finite values beyond int32 saturate, NaN gives 0.
-    static std::int32_t toPixel(double value);
-
     void moveTo(const Vec2& point) { moveTo(point.x, point.y); }
     void lineTo(const Vec2& point) { lineTo(point.x, point.y); }
     // For curves computed in 64 bits: truncated from the double itself, not from a float.

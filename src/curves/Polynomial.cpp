@@ -1,5 +1,6 @@
 #include "Polynomial.h"
 
+#include "ControlPoint.h"
 #include "GeneratorControls.h"
 #include "PixelPath.h"
 

@@ -4,6 +4,7 @@
 
 #include "Panel.h"
 #include "PixelPath.h"
+#include "Saturate.h"
 
 namespace {
 constexpr Rgb SHELL_COLOUR{128, 128, 128};
@@ -21,6 +22,6 @@ void ShellPainter::segment(const Vec2& from, const Vec2& to) {
 
 void ShellPainter::dot(const Vec2& centre, std::int32_t radius) {
     if (!std::isfinite(centre.x) || !std::isfinite(centre.y)) return;
-    panel.drawDisc(PixelPath::toPixel(centre.x), PixelPath::toPixel(centre.y), radius, DOT_COLOUR.red,
+    panel.drawDisc(saturateToInt32(centre.x), saturateToInt32(centre.y), radius, DOT_COLOUR.red,
                    DOT_COLOUR.green, DOT_COLOUR.blue);
 }

@@ -1,5 +1,5 @@
 #pragma once
-#include "ControlPoint.h"
+class ControlPoint;
 
 // A point or vector of two 32-bit floats. Every operation rounds each component to float,
 // so the constructions give the same values on every machine (no fused multiply-add).
@@ -7,9 +7,7 @@ struct Vec2 {
     float x = 0.0f;
     float y = 0.0f;
 
-    static Vec2 fromPoint(const ControlPoint& point) {
-        return {static_cast<float>(point.x), static_cast<float>(point.y)};
-    }
+    static Vec2 fromPoint(const ControlPoint& point);
 
     Vec2& add(const Vec2& other) {
         x += other.x;

@@ -2,6 +2,7 @@
 
 #include <memory>
 
+#include "ControlPoint.h"
 #include "GeneratorControls.h"
 #include "KnotText.h"
 #include "PixelPath.h"

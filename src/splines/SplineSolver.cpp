@@ -4,7 +4,7 @@
 #include <cstdio>
 #include <utility>
 
-#include "PixelPath.h"
+#include "Saturate.h"
 
 namespace {
 
@@ -129,8 +129,8 @@ void SplineSolver::traceRow(const Matrix& m, std::int32_t n, std::int32_t row, s
 }
 
 void SplineSolver::evaluate(double t, std::int32_t* x, std::int32_t* y) const {
-    *x = PixelPath::toPixel(evaluateCoordinate(xCoef, t));
-    *y = PixelPath::toPixel(evaluateCoordinate(yCoef, t));
+    *x = saturateToInt32(evaluateCoordinate(xCoef, t));
+    *y = saturateToInt32(evaluateCoordinate(yCoef, t));
 }
 
 double SplineSolver::matrixEntry(std::int32_t column, std::int32_t row, std::int32_t n) {

@@ -5,6 +5,3 @@
 // the int32 range saturate and a NaN product gives 0, where a plain conversion would be
 // undefined.
 std::int32_t scaledLength(std::int32_t reference, float factor);
-
-// A layout length that may have left the int32 range, brought back into it.
-std::int32_t saturatedLength(double length);

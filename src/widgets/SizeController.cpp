@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "Panel.h"
+#include "Saturate.h"
 #include "ScaledLength.h"
 #include "Window.h"
 
@@ -13,7 +14,7 @@ std::int32_t ruleLength(const LayoutRule& rule, std::int32_t reference) {
     double length = reference;
     if ((rule.flags & LayoutRule::HAS_FACTOR) != 0) length = scaledLength(reference, rule.factor);
     if ((rule.flags & LayoutRule::HAS_OFFSET) != 0) length += rule.offset;
-    return saturatedLength(length);
+    return saturateToInt32(length);
 }
 
 bool inForce(const LayoutRule& rule) { return (rule.flags & LayoutRule::IN_FORCE) != 0; }

@@ -4,6 +4,7 @@
 
 #include "Panel.h"
 #include "PixelPath.h"
+#include "Saturate.h"
 #include "Surface.h"
 
 namespace {
@@ -11,13 +12,13 @@ namespace {
 constexpr float NaN = std::numeric_limits<float>::quiet_NaN();
 constexpr float INF = std::numeric_limits<float>::infinity();
 
-TEST(PixelPathTest, ToPixelTruncatesTowardZeroAndSaturates) {
+TEST(PixelPathTest, PixelsAreTruncatedTowardZeroAndSaturate) {
     const struct {
         double value;
         std::int32_t expected;
     } cases[] = {{12.9, 12},        {-0.5, 0},         {-12.9, -12},    {2147483520.0, 2147483520},
                  {3e9, INT32_MAX},  {-3e9, INT32_MIN}, {INF, INT32_MAX}, {-INF, INT32_MIN}, {NaN, 0}};
-    for (const auto& c : cases) EXPECT_EQ(PixelPath::toPixel(c.value), c.expected) << c.value;
+    for (const auto& c : cases) EXPECT_EQ(saturateToInt32(c.value), c.expected) << c.value;
 }
 
 TEST(PixelPathTest, LeavesOutNonFiniteSegmentsAndClipsFarAwayOnes) {

@@ -8,6 +8,7 @@
 #include <utility>
 
 #include "BlitRun.h"
+#include "Saturate.h"
 
 // The Linux surface: our Raster draws everything but text straight into the pixels of a
 // cairo image surface. Cairo only draws text; each text call is bracketed by
@@ -16,10 +17,6 @@
 namespace {
 
 constexpr double kFontSize = 12.0;  // cap height 9 px; a line of text fits a 15-pixel tab row
-
-std::int64_t clampTo(double value, std::int64_t low, std::int64_t high) {
-    return static_cast<std::int64_t>(std::clamp(value, static_cast<double>(low), static_cast<double>(high)));
-}
 
 }  // namespace
 
@@ -106,10 +103,10 @@ void Surface::drawText(std::int32_t x, std::int32_t y, const char* text) {
     const double baseline = y + std::round(font.ascent);
     const double inkLeft = x + ink.x_bearing, inkTop = baseline + ink.y_bearing;
     // A pixel of slack: hinting may move glyph edges past the measured ink.
-    const Rect area{static_cast<std::int32_t>(clampTo(std::floor(inkLeft) - 1, 0, width_)),
-                    static_cast<std::int32_t>(clampTo(std::floor(inkTop) - 1, 0, height_)),
-                    static_cast<std::int32_t>(clampTo(std::ceil(inkLeft + ink.width) + 1, 0, width_)),
-                    static_cast<std::int32_t>(clampTo(std::ceil(inkTop + ink.height) + 1, 0, height_))};
+    const Rect area{clampToInt32(std::floor(inkLeft) - 1, 0, width_),
+                    clampToInt32(std::floor(inkTop) - 1, 0, height_),
+                    clampToInt32(std::ceil(inkLeft + ink.width) + 1, 0, width_),
+                    clampToInt32(std::ceil(inkTop + ink.height) + 1, 0, height_)};
     // Also keeps far-away coordinates out of cairo's fixed-point range.
     if (area.empty()) return;
     cairo_surface_mark_dirty(surface_);

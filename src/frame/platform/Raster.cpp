@@ -5,6 +5,8 @@
 #include <cstdlib>
 #include <limits>
 
+#include "Saturate.h"
+
 namespace {
 
 // Wide lines sample each pixel a hair below-right of its centre: a centre lying exactly on
@@ -15,10 +17,6 @@ constexpr double kInfinity = std::numeric_limits<double>::infinity();
 // Twice the largest surface side: an ellipse any larger is worked out row by row from its
 // equation, as walking its outline would take too long.
 constexpr std::int64_t kLargestWalkedEllipse = 1 << 16;
-
-std::int64_t clampTo(double value, std::int64_t low, std::int64_t high) {
-    return static_cast<std::int64_t>(std::clamp(value, static_cast<double>(low), static_cast<double>(high)));
-}
 
 struct Interval {
     double low = kInfinity, high = -kInfinity;  // empty by default
@@ -128,14 +126,14 @@ void Raster::drawThinLine(std::int64_t x1, std::int64_t y1, std::int64_t x2, std
 }
 
 void Raster::drawWideLine(double x1, double y1, double x2, double y2, double radius, std::uint32_t word) {
-    const std::int64_t top = clampTo(std::floor(std::min(y1, y2) - radius) - 1, 0, height_);
-    const std::int64_t bottom = clampTo(std::ceil(std::max(y1, y2) + radius) + 1, 0, height_);
+    const std::int64_t top = clampToInt32(std::floor(std::min(y1, y2) - radius) - 1, 0, height_);
+    const std::int64_t bottom = clampToInt32(std::ceil(std::max(y1, y2) + radius) + 1, 0, height_);
     for (std::int64_t y = top; y < bottom; ++y) {
         const Interval row = strokeRow(x1, y1, x2, y2, radius, y + 0.5 + kTieBreak);
         if (row.empty()) continue;
         // Pixel x is in when x + 0.5 + kTieBreak lies in the row.
         const double left = std::ceil(row.low - 0.5 - kTieBreak), right = std::floor(row.high - 0.5 - kTieBreak) + 1;
-        fillSpan(y, clampTo(left, -1, width_), clampTo(right, -1, width_), word);
+        fillSpan(y, clampToInt32(left, -1, width_), clampToInt32(right, -1, width_), word);
     }
 }
 
@@ -143,8 +141,8 @@ void Raster::drawWideLine(double x1, double y1, double x2, double y2, double rad
 // mirror-symmetric about its centre.
 void Raster::fillEllipse(double centreX, double centreY, double radiusX, double radiusY, std::uint32_t word) {
     if (radiusX <= 0 || radiusY <= 0) return;
-    const std::int64_t top = clampTo(std::floor(centreY - radiusY), 0, height_);
-    const std::int64_t bottom = clampTo(std::ceil(centreY + radiusY), 0, height_);
+    const std::int64_t top = clampToInt32(std::floor(centreY - radiusY), 0, height_);
+    const std::int64_t bottom = clampToInt32(std::ceil(centreY + radiusY), 0, height_);
     for (std::int64_t y = top; y < bottom; ++y) {
         const double across = (y + 0.5 - centreY) / radiusY;
         if (across * across >= 1) continue;
