@@ -5,8 +5,10 @@
 # make windows: build the Windows program, build/windows/tessary.exe, with mingw-w64.
 # make fuzz: fuzz the knot and degree texts with libFuzzer (clang) for FUZZ_SECONDS seconds.
 
-PACKAGES := cmake make g++ pkg-config libfltk1.3-dev libcairo2-dev libx11-dev libgtest-dev libbenchmark-dev \
-            xvfb xauth xdotool imagemagick x11-utils openbox wmctrl fonts-dejavu-core
+PACKAGES := cmake make g++ pkg-config libfltk1.3-dev libcairo2-dev libx11-dev fonts-dejavu-core
+# Only the tests need these: GoogleTest, and an X server with the tools that drive it.
+TEST_PACKAGES := libgtest-dev xvfb xauth xdotool imagemagick x11-utils openbox wmctrl
+BENCH_PACKAGES := libbenchmark-dev
 # The Windows build and its tests under Wine.
 WINDOWS_PACKAGES := g++-mingw-w64-x86-64-posix wine wine64 fonts-wine
 DEBUG_DIR := build/debug
@@ -16,20 +18,23 @@ JOBS := $(shell nproc 2>/dev/null || echo 2)
 FUZZ_DIR := build/fuzz
 FUZZ_SECONDS ?= 60
 
-.PHONY: run test bench fuzz deps debug release windows windows-deps windows-configure test-windows clean
+.PHONY: run test bench fuzz deps test-deps bench-deps debug release windows windows-deps windows-configure \
+        test-windows clean
 
-run: release
+# The display is checked first, so that nothing is built for a program that cannot start.
+run:
 	@if [ -z "$$DISPLAY" ]; then \
 		echo "tessary needs a display: run 'make run' on a desktop, or headless as 'xvfb-run -a make run'"; \
 		exit 1; \
 	fi
+	@$(MAKE) --no-print-directory release
 	./$(RELEASE_DIR)/tessary
 
 test: debug
 	cd $(DEBUG_DIR) && ctest --output-on-failure -j1
 	@$(MAKE) --no-print-directory test-windows
 
-bench: release
+bench: bench-deps release
 	cmake --build $(RELEASE_DIR) -j$(JOBS) --target benchmarks
 	bash bench/run.sh $(RELEASE_DIR)
 
@@ -56,29 +61,38 @@ endef
 deps:
 	@$(call install_missing,$(PACKAGES),)
 
+test-deps:
+	@$(call install_missing,$(TEST_PACKAGES),)
+
+bench-deps:
+	@$(call install_missing,$(BENCH_PACKAGES),)
+
 windows-deps:
 	@$(call install_missing,$(WINDOWS_PACKAGES),--no-install-recommends)
 
-debug: deps
-	cmake -S . -B $(DEBUG_DIR) -DCMAKE_BUILD_TYPE=Debug >/dev/null
+debug: deps test-deps
+	cmake -S . -B $(DEBUG_DIR) -DCMAKE_BUILD_TYPE=Debug -DBUILD_TESTING=ON >/dev/null
 	cmake --build $(DEBUG_DIR) -j$(JOBS)
 
 release: deps
-	cmake -S . -B $(RELEASE_DIR) -DCMAKE_BUILD_TYPE=Release >/dev/null
+	cmake -S . -B $(RELEASE_DIR) -DCMAKE_BUILD_TYPE=Release -DBUILD_TESTING=OFF >/dev/null
 	cmake --build $(RELEASE_DIR) -j$(JOBS) --target tessary
 
+# The program alone, or with its tests for test-windows (WINDOWS_TESTS=ON).
+WINDOWS_TESTS ?= OFF
 windows-configure: deps windows-deps
-	cmake -S . -B $(WINDOWS_DIR) -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-w64-x86_64.cmake -DCMAKE_BUILD_TYPE=Release >/dev/null
+	cmake -S . -B $(WINDOWS_DIR) -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-w64-x86_64.cmake -DCMAKE_BUILD_TYPE=Release \
+		-DBUILD_TESTING=$(WINDOWS_TESTS) >/dev/null
 
 windows: windows-configure
 	cmake --build $(WINDOWS_DIR) -j$(JOBS) --target tessary
 
 # The Windows programs and tests under Wine. Where Wine cannot be installed (no package,
 # no disk), one line says so and nothing is counted as passed.
-test-windows: deps
+test-windows: deps test-deps
 	@mkdir -p build
 	@if $(MAKE) --no-print-directory windows-deps >build/windows-deps.log 2>&1; then \
-		$(MAKE) --no-print-directory windows-configure && \
+		$(MAKE) --no-print-directory windows-configure WINDOWS_TESTS=ON && \
 		cmake --build $(WINDOWS_DIR) -j$(JOBS) && \
 		cd $(WINDOWS_DIR) && ctest --output-on-failure -j1; \
 	else \
