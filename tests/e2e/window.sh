@@ -45,6 +45,9 @@ xdotool windowsize "$WINDOW" 32768 100
 poll 10 eval '[ "$(client_size)" = 32768x100 ]' || fail "the client area is $(client_size), expected 32768x100"
 xdotool windowsize "$WINDOW" 800 700
 poll 10 eval '[ "$(client_size)" = 800x700 ]' && kill -0 "$PROGRAM" || fail "the program ended at 32768 pixels wide"
+# The window manager may have pushed the window off the screen's left edge.
+xdotool windowmove "$WINDOW" 0 0
+poll 10 eval 'find_client_origin; [ "$ORIGIN_X" -ge 0 ]' || fail "the window did not come back onto the screen"
 expect_layout "drawing panel after 32768 pixels wide"
 pass "a client area 32768 pixels wide leaves the program running"
 

@@ -1,6 +1,7 @@
 // Random use of the whole program: tens of thousands of random events (TESSARY_STRESS_EVENTS
 // sets how many), a frame after each, and the scene's invariants checked after every frame.
 #include <algorithm>
+#include <cstdio>
 #include <cstdlib>
 #include <limits>
 #include <random>
@@ -155,6 +156,7 @@ protected:
 
 TEST_F(StressTest, RandomUseKeepsTheSceneWhole) {
     const std::int32_t events = eventCount();
+    std::printf("stress: %d random events\n", events);
     for (std::int32_t event = 0; event < events; ++event) {
         randomEvent();
         window->update();

@@ -2,6 +2,7 @@
 // never decreases and holds no non-finite value unless the text spelled one, the degree is at
 // least 2, and the curve still redraws (TESSARY_FUZZ_TEXTS sets how many texts).
 #include <cmath>
+#include <cstdio>
 #include <cstdlib>
 #include <cstring>
 #include <random>
@@ -66,6 +67,7 @@ protected:
 TEST_F(TextFuzzTest, AnyTextGivesANonDecreasingKnotListAndADegreeOfAtLeastTwo) {
     const char* setting = std::getenv("TESSARY_FUZZ_TEXTS");
     const std::int32_t texts = setting != nullptr ? std::atoi(setting) : DEFAULT_TEXTS;
+    std::printf("fuzz: %d random and mutated texts\n", texts);
     std::string text = SEEDS[0];
     for (std::int32_t i = 0; i < texts; ++i) {
         text = mutated(below(8) == 0 ? std::string(SEEDS[below(std::size(SEEDS))]) : text);
