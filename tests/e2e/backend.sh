@@ -1,5 +1,5 @@
 #!/bin/bash
-# The FLTK backend's own tests, on a private X server with a window manager; the drawing
+# The FLTK platform's tests, on a private X server with a window manager; the drawing
 # test once more on a 16-bit display, whose pixels take the toolkit's converting path.
 source "$(dirname "$0")/lib.sh"
 BACKEND_TESTS=$2
