@@ -8,12 +8,7 @@
 #include <string>
 
 #include "Button.h"
-#include "ControlManager.h"
-#include "ControlPoint.h"
-#include "HeadlessFixture.h"
-#include "Panel.h"
-#include "Scene.h"
-#include "Tab.h"
+#include "DrawingSceneFixture.h"
 
 namespace {
 
@@ -24,14 +19,8 @@ std::int32_t eventCount() {
     return setting != nullptr ? std::max(1, std::atoi(setting)) : DEFAULT_EVENTS;
 }
 
-class StressTest : public HeadlessFixture {
+class StressTest : public DrawingSceneFixture {
 protected:
-    StressTest() : random(20261207) {
-        openWindow(600, 600);
-        scene = buildScene(*window);
-    }
-    ~StressTest() override { tearDownScene(scene); }
-
     std::int32_t between(std::int32_t low, std::int32_t high) {
         return std::uniform_int_distribution<std::int32_t>(low, high)(random);
     }
@@ -68,16 +57,9 @@ protected:
             break;
         }
         case 3: headless->post(WM_MOUSEWHEEL, makeWParam(0, static_cast<std::uint16_t>(between(0, 0xFFFF)))); break;
-        case 4: {  // a tab
-            const std::int32_t entry = between(0, static_cast<std::int32_t>(scene.tab->entries.size()) - 1);
-            headless->setCursor(scene.drawingPanel->x + 15 + 80 * entry, scene.drawingPanel->y - 7);
-            headless->post(WM_LBUTTONDOWN);
-            window->update();
-            headless->post(WM_LBUTTONUP);
-            break;
-        }
+        case 4: click(tabCentre(static_cast<std::size_t>(between(0, MIDPOINT_TAB))), TAB_ROW_Y); break;
         case 5:  // "Clear" now and then, so the points come and go
-            if (NativeHandle button = anyLive("BUTTON"); button != scene.manager->clearButton->handle || between(0, 8) == 0)
+            if (NativeHandle button = anyLive("BUTTON"); button != manager->clearButton->handle || between(0, 8) == 0)
                 headless->click(button);
             break;
         case 6:
@@ -107,24 +89,18 @@ protected:
                 headless->post(WM_ACTIVATE, makeWParam(minimise ? WA_INACTIVE : 1, minimise ? 1 : 0));
             }
             break;
-        default:  // a click in the drawing panel
-            headless->setCursor(scene.drawingPanel->x + between(0, scene.drawingPanel->width),
-                                scene.drawingPanel->y + between(0, scene.drawingPanel->height));
-            headless->post(WM_LBUTTONDOWN);
-            window->update();
-            headless->post(WM_LBUTTONUP);
-            break;
+        default: clickIn(between(0, drawingPanel->width), between(0, drawingPanel->height)); break;
         }
     }
 
     // The manager's points are the panel's point objects, all inside it; the frame panel holds
     // "Clear" and exactly the live native controls.
     void checkInvariants(std::int32_t event) {
-        const Panel& drawing = *scene.drawingPanel;
+        const Panel& drawing = *drawingPanel;
         std::vector<ControlPoint*> pointObjects;
         for (Object* object : drawing.objects)
             if (object->kind == KIND_CONTROL_POINT) pointObjects.push_back(static_cast<ControlPoint*>(object));
-        ASSERT_EQ(pointObjects, scene.manager->points) << "event " << event;
+        ASSERT_EQ(pointObjects, manager->points) << "event " << event;
         // Held a radius inside each edge; a panel narrower than two radii holds it at the far one.
         const auto heldInside = [](std::int32_t at, std::int32_t radius, std::int32_t size) {
             return at <= size - radius && at >= std::min(radius, size - radius);
@@ -133,24 +109,23 @@ protected:
             ASSERT_TRUE(heldInside(point->x, point->radius, drawing.width)) << "event " << event << " x " << point->x;
             ASSERT_TRUE(heldInside(point->y, point->radius, drawing.height)) << "event " << event << " y " << point->y;
         }
-        const std::vector<Control*>& controls = scene.framePanel->controls;
-        ASSERT_EQ(controls.front(), static_cast<Control*>(scene.manager->clearButton)) << "event " << event;
+        const std::vector<Control*>& controls = framePanel->controls;
+        ASSERT_EQ(controls.front(), static_cast<Control*>(manager->clearButton)) << "event " << event;
         ASSERT_EQ(headless->liveControls().size(), controls.size()) << "event " << event;
         for (const Control* control : controls) ASSERT_NE(headless->control(control->handle), nullptr);
-        ASSERT_EQ(scene.framePanel->objects.size(), expectedLabels() + 2) << "event " << event;
+        ASSERT_EQ(framePanel->objects.size(), expectedLabels() + 2) << "event " << event;
     }
     // The labels that go with the construction's controls: "Curve Res:" with two or four
     // controls (one bar; NLI's bars and box), three with the B-spline's six.
     std::size_t expectedLabels() const {
-        switch (scene.framePanel->controls.size()) {
+        switch (framePanel->controls.size()) {
         case 1: return 0;
         case 6: return 3;
         default: return 1;
         }
     }
 
-    std::mt19937 random;
-    Scene scene;
+    std::mt19937 random{20261207};
     std::int32_t clientWidth = 600, clientHeight = 600;
 };
 
