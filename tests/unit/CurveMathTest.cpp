@@ -1,4 +1,3 @@
-// The storage and the binomial coefficients behind the constructions.
 #include <gtest/gtest.h>
 
 #include <cmath>

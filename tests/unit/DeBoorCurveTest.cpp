@@ -1,6 +1,5 @@
 #include <gtest/gtest.h>
 
-#include <climits>
 
 #include "DeBoorCurve.h"
 #include "DeBoorRecursion.h"
@@ -32,9 +31,10 @@ TEST(DeBoorCurveTest, SharedLevelsEqualThePlainRecursionBitForBit) {
     }
 }
 
-TEST(DeBoorCurveTest, ShortDecreasingOrEmptyDomainsAndHugeDegreesGiveNothing) {
+// Bad domains and huge degrees give nothing; empty spans and rounding past the domain still give the curve.
+TEST(DeBoorCurveTest, OnlyAUsableDomainGivesTheCurve) {
     const std::pair<std::int32_t, std::vector<float>> cases[] = {
-        {3, {0, 1, 2, 3, 4, 5}}, {3, {0, 1, 2, 3, 2, 5, 6}}, {3, {4, 4, 4, 4, 4, 4, 4}}, {INT_MAX, {}},
+        {3, {0, 1, 2, 3, 4, 5}}, {3, {0, 1, 2, 3, 2, 5, 6}}, {3, {4, 4, 4, 4, 4, 4, 4}}, {INT32_MAX, {}},
     };
     for (const auto& [degree, knots] : cases) {
         DeBoorCurve curve = curveOf({{100, 400}, {200, 100}, {400, 100}, {500, 430}}, degree, knots);
@@ -43,9 +43,6 @@ TEST(DeBoorCurveTest, ShortDecreasingOrEmptyDomainsAndHugeDegreesGiveNothing) {
         EXPECT_FALSE(curve.findSpan(0.5f).has_value());
         EXPECT_EQ(xy(curve.evaluate(0.5f)), xy({0, 0}));
     }
-}
-
-TEST(DeBoorCurveTest, EmptySpansAndRoundingPastTheDomainStillGiveTheCurve) {
     // Knot 0 five times: span 3 at the domain start is empty, the curve starts in span 4.
     DeBoorCurve start = curveOf({{0, 0}, {100, 0}, {200, 50}, {300, 0}, {400, 80}, {500, 10}}, 3,
                                 {0, 0, 0, 0, 0, 1, 2, 3, 4});

@@ -7,9 +7,10 @@
 inline Vec2 deBoorRecursion(const DeBoorCurve& curve, const std::vector<Vec2>& points, float x, std::int32_t i,
                             std::int32_t r) {
     if (r == 0) return points[static_cast<std::size_t>(i)];
-    const float right = curve.knots()[i + curve.degree() - r + 1], left = curve.knots()[i];
+    const std::int32_t d = curve.degree();
+    const float right = curve.knots()[i + d - r + 1], left = curve.knots()[i];
+    const float alpha = (x - left) / (right - left);
+    const float beta = (right - x) / (right - left);
     Vec2 lower = deBoorRecursion(curve, points, x, i - 1, r - 1);
-    return deBoorRecursion(curve, points, x, i, r - 1)
-        .scale((x - left) / (right - left))
-        .add(lower.scale((right - x) / (right - left)));
+    return deBoorRecursion(curve, points, x, i, r - 1).scale(alpha).add(lower.scale(beta));
 }

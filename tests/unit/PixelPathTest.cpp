@@ -11,18 +11,14 @@ namespace {
 
 constexpr double NaN = std::numeric_limits<double>::quiet_NaN(), INF = std::numeric_limits<double>::infinity();
 
-TEST(PixelPathTest, PixelsAreTruncatedTowardZeroAndSaturate) {
+TEST(PixelPathTest, PixelsTruncateTowardZeroAndSaturateAndNonFiniteSegmentsAreLeftOut) {
     for (auto [value, expected] : {std::pair<double, std::int32_t>{12.9, 12}, {-0.5, 0}, {-12.9, -12}, {3e9, INT32_MAX},
                                    {2147483520.0, 2147483520}, {-3e9, INT32_MIN}, {INF, INT32_MAX}, {-INF, INT32_MIN},
                                    {NaN, 0}})
         EXPECT_EQ(saturateToInt32(value), expected) << value;
-}
 
-// Non-finite segments are left out; saturated ends must not wrap round to the other side.
-TEST(PixelPathTest, LeavesOutNonFiniteSegmentsAndClipsFarAwayOnes) {
+    // Non-finite segments are left out; saturated ends must not wrap round to the other side.
     Panel panel(nullptr, 40, 40);
-    panel.red = panel.green = panel.blue = 255;
-    panel.clear();
     PixelPath path(panel, CURVE_PEN_WIDTH, CURVE_COLOUR);
     for (auto [x, y] : {std::pair{NaN, 10.0}, {10.0, NaN}, {INF, 10.0}, {10.0, -INF}}) {
         path.moveTo(10.0, 10.0);

@@ -1,7 +1,6 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
-#include <cstdlib>
 #include <string>
 #include <vector>
 
@@ -27,10 +26,8 @@ TEST(SplineSolverTest, StaysWithinAPixelOfTheNaturalSplineForManyPoints) {
     for (const std::int32_t count : {2, 3, 10, 40, 300}) {
         std::vector<double> xs, ys;
         SplineSolver solver;
-        std::srand(static_cast<unsigned>(count));
         for (std::int32_t k = 0; k < count; ++k) {
-            xs.push_back(std::rand() % 570);
-            ys.push_back(std::rand() % 535);
+            xs.push_back(k * k * 7919 % 570), ys.push_back((k * 104729 + count) % 535);
             solver.addPoint(static_cast<std::int32_t>(xs.back()), static_cast<std::int32_t>(ys.back()));
         }
         solver.solve(0);

@@ -13,8 +13,7 @@ namespace {
 constexpr int kSize = 48, kFrom = kSize / 2;
 constexpr Colour kBlack = rgb(0, 0, 0), kGreen = rgb(0, 255, 0);
 
-// Draws the same on both and lists, as "x,y x,y ...", the pixels whose colour the other
-// lacks within `slack` pixels.
+// Draws the same on both; lists ("x,y x,y ...") the pixels whose colour the other lacks within `slack`.
 template <typename Draw>
 std::string differences(const Draw& draw, int slack) {
     Surface gdi(kSize, kSize);
@@ -23,43 +22,37 @@ std::string differences(const Draw& draw, int slack) {
     Raster raster(words.data(), kSize, kSize, kSize, damage);
     draw(gdi);
     draw(raster);
-    const auto theirs = [&](int x, int y) { return gdi.pixel(x, y); };
     const auto ours = [&](int x, int y) { return Raster::swapRedBlue(words[y * kSize + x]); };
-    const auto near = [&](const auto& pixel, int x, int y, Colour colour) {
+    const auto near = [&](bool inGdi, int x, int y, Colour colour) {
         for (int v = std::max(y - slack, 0); v <= std::min(y + slack, kSize - 1); ++v)
             for (int u = std::max(x - slack, 0); u <= std::min(x + slack, kSize - 1); ++u)
-                if (pixel(u, v) == colour) return true;
+                if ((inGdi ? gdi.pixel(u, v) : ours(u, v)) == colour) return true;
         return false;
     };
     std::string found;
     for (int y = 0; y < kSize; ++y)
         for (int x = 0; x < kSize; ++x)
-            if (!near(ours, x, y, theirs(x, y)) || !near(theirs, x, y, ours(x, y)))
+            if (!near(false, x, y, gdi.pixel(x, y)) || !near(true, x, y, ours(x, y)))
                 found += std::to_string(x) + "," + std::to_string(y) + " ";
     return found;
 }
 
-// Thin lines agree pixel for pixel; wide strokes may differ only along their edges.
-TEST(GdiRasterTest, LinesAgreeInEveryDirection) {
-    for (int pen : {0, 1, 2, 3, 4})
+// Thin lines in every direction agree pixel for pixel, and so do circles of every size: the control
+// points' discs (radius 6) and outlined circles (pen 1), the shells' discs (radius 2), also cut by the
+// surface's edge. Wide strokes may differ only along their edges.
+TEST(GdiRasterTest, FiguresAgree) {
+    for (int pen : {0, 1, 2, 3, 4}) {
         for (int dx = -15; dx <= 15; dx += pen > 1 ? 3 : 1)
             for (int dy = -15; dy <= 15; dy += pen > 1 ? 3 : 1) {
                 const auto line = [&](auto& s) { s.drawLine(kFrom, kFrom, kFrom + dx, kFrom + dy, pen, kBlack); };
                 EXPECT_EQ(differences(line, pen > 1 ? 1 : 0), "") << "pen " << pen << " by " << dx << "," << dy;
             }
-}
-
-// The control points' discs (radius 6) and outlined circles (pen 1), the shells' discs
-// (radius 2), and every other size, also cut by the surface's edge, agree pixel for pixel.
-TEST(GdiRasterTest, CirclesAgreeAtEverySize) {
-    for (int diameter = 2; diameter <= 30; ++diameter)
-        for (int pen : {0, 1})
-            for (int left : {9, -diameter / 2}) {
-                const auto circle = [&](auto& s) {
-                    s.drawEllipse(left, 9, left + diameter, 9 + diameter, pen, kBlack, kGreen);
-                };
-                EXPECT_EQ(differences(circle, 0), "") << "diameter " << diameter << " pen " << pen << " at " << left;
+        for (int size = 2; size <= 30 && pen <= 1; ++size)
+            for (int x : {9, -size / 2}) {
+                const auto circle = [&](auto& s) { s.drawEllipse(x, 9, x + size, 9 + size, pen, kBlack, kGreen); };
+                EXPECT_EQ(differences(circle, 0), "") << "size " << size << " pen " << pen << " at " << x;
             }
+    }
 }
 
 }  // namespace
