@@ -6,12 +6,13 @@
 #include "Vec2.h"
 
 inline Vec2 bernstein(const std::vector<Vec2>& polygon, double t) {
-    const std::size_t n = polygon.size() - 1;
-    double x = 0.0, y = 0.0, binomial = 1.0;  // n choose i
-    for (std::size_t i = 0; i <= n; binomial = binomial * double(n - i) / double(i + 1), ++i) {
-        const double weight = binomial * std::pow(t, double(i)) * std::pow(1.0 - t, double(n - i));
+    const std::size_t degree = polygon.size() - 1;
+    double x = 0.0, y = 0.0, binomial = 1.0;
+    for (std::size_t i = 0; i <= degree; ++i) {
+        const double weight = binomial * std::pow(t, double(i)) * std::pow(1.0 - t, double(degree - i));
         x += weight * polygon[i].x;
         y += weight * polygon[i].y;
+        binomial = binomial * double(degree - i) / double(i + 1);
     }
     return {float(x), float(y)};
 }

@@ -16,9 +16,8 @@ TEST(SubdividerTest, PolygonEndsAreTheCurvePointsAtDyadicParameters) {
             SCOPED_TRACE(testing::Message() << "n " << n << " depth " << depth);
             const std::vector<Vec2> polygon(wave.begin(), wave.begin() + n);
             std::vector<std::vector<Vec2>> leaves;
-            Subdivider(n, depth).run(polygon.data(), [&](const Vec2* q, std::size_t count) {
-                leaves.emplace_back(q, q + count);
-            });
+            const auto keep = [&](const Vec2* q, std::size_t count) { leaves.emplace_back(q, q + count); };
+            Subdivider(n, depth).run(polygon.data(), keep);
             ASSERT_EQ(leaves.size(), std::size_t{1} << depth);
             std::vector<bool> reached(leaves.size() + 1, n == 1);  // one point: every t gives it
             for (const auto& leaf : leaves) {

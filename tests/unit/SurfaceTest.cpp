@@ -32,10 +32,10 @@ Ink inkOf(const Surface& s, Colour colour, bool matching = true) {
     return ink;
 }
 
-bool contains(Rect outer, const Rect& inner) {
-    const auto before = edges(outer);
-    outer.unite(inner);
-    return edges(outer) == before;
+bool contains(const Rect& outer, const Rect& inner) {
+    Rect both = outer;
+    both.unite(inner);
+    return edges(both) == edges(outer);
 }
 
 void paintPattern(Surface& s) {  // neither white nor 0 anywhere
