@@ -1,6 +1,5 @@
 #pragma once
-// The Bézier curve of a polygon at t in its Bernstein form, in double precision: a reference
-// independent of any splitting or repeated interpolation.
+// The Bézier curve at t in Bernstein form, in doubles: a reference independent of splitting or interpolation.
 #include <cmath>
 #include <vector>
 

@@ -1,8 +1,5 @@
 #include <gtest/gtest.h>
 
-#include <climits>
-#include <random>
-
 #include "DeBoorCurve.h"
 #include "DeBoorRecursion.h"
 
@@ -16,52 +13,44 @@ DeBoorCurve curveOf(const std::vector<Vec2>& points, std::int32_t degree, const 
     return curve;
 }
 
-void expectSame(const Vec2& actual, const Vec2& expected) {
-    EXPECT_EQ(actual.x, expected.x);
-    EXPECT_EQ(actual.y, expected.y);
-}
+std::pair<float, float> xy(const Vec2& p) { return {p.x, p.y}; }
 
 TEST(DeBoorCurveTest, SharedLevelsEqualThePlainRecursionBitForBit) {
-    std::mt19937 random(7);
-    std::uniform_real_distribution<float> coordinate(0.0f, 560.0f), gap(0.0f, 3.0f);
     for (std::int32_t d = 1; d <= 7; ++d) {
-        std::vector<Vec2> points(static_cast<std::size_t>(d) + 4);
-        for (Vec2& p : points) p = {coordinate(random), coordinate(random)};
-        std::vector<float> knots{-1.5f};
-        while (knots.size() < points.size() + static_cast<std::size_t>(d))
-            knots.push_back(knots.back() + (knots.size() % 3 == 0 ? 0.0f : gap(random)));  // some repeated
+        std::vector<Vec2> points;
+        std::vector<float> knots;
+        for (std::int32_t k = 0; k < d + 4; ++k) points.push_back({k * 97 % 560 + 0.3f, k * k * 31 % 530 - 0.7f});
+        for (std::int32_t k = 0; k < 2 * d + 4; ++k) knots.push_back(-1.5f + 0.7f * (k - k / 3));  // some repeated
         DeBoorCurve curve = curveOf(points, d, knots);
         for (float u = 0.0f; u <= 1.0f; u += 0.0625f) {
             const float x = curve.mapParameter(u);
             const std::int32_t span = curve.findSpan(u).value();
-            expectSame(curve.deBoor(x, span), deBoorRecursion(curve, points, x, span, d));
+            EXPECT_EQ(xy(curve.deBoor(x, span)), xy(deBoorRecursion(curve, points, x, span, d))) << d << " at " << u;
         }
     }
 }
 
-TEST(DeBoorCurveTest, ShortDecreasingOrEmptyDomainsAndHugeDegreesGiveNothing) {
+// Bad domains and huge degrees give nothing; empty spans and rounding past the domain still give the curve.
+TEST(DeBoorCurveTest, OnlyAUsableDomainGivesTheCurve) {
     const std::pair<std::int32_t, std::vector<float>> cases[] = {
-        {3, {0, 1, 2, 3, 4, 5}}, {3, {0, 1, 2, 3, 2, 5, 6}}, {3, {4, 4, 4, 4, 4, 4, 4}}, {INT_MAX, {}},
+        {3, {0, 1, 2, 3, 4, 5}}, {3, {0, 1, 2, 3, 2, 5, 6}}, {3, {4, 4, 4, 4, 4, 4, 4}}, {INT32_MAX, {}},
     };
     for (const auto& [degree, knots] : cases) {
         DeBoorCurve curve = curveOf({{100, 400}, {200, 100}, {400, 100}, {500, 430}}, degree, knots);
         if (knots.empty()) curve.completeKnots();
         EXPECT_EQ(curve.knots().count(), std::int32_t(knots.size()));
         EXPECT_FALSE(curve.findSpan(0.5f).has_value());
-        expectSame(curve.evaluate(0.5f), {0, 0});
+        EXPECT_EQ(xy(curve.evaluate(0.5f)), xy({0, 0}));
     }
-}
-
-TEST(DeBoorCurveTest, EmptySpansAndRoundingPastTheDomainStillGiveTheCurve) {
     // Knot 0 five times: span 3 at the domain start is empty, the curve starts in span 4.
     DeBoorCurve start = curveOf({{0, 0}, {100, 0}, {200, 50}, {300, 0}, {400, 80}, {500, 10}}, 3,
                                 {0, 0, 0, 0, 0, 1, 2, 3, 4});
     EXPECT_EQ(start.findSpan(0.0f), 4);
-    expectSame(start.evaluate(0.0f), start.deBoor(0.0f, 4));
+    EXPECT_EQ(xy(start.evaluate(0.0f)), xy(start.deBoor(0.0f, 4)));
     // (max - min) + min rounds past max here.
     const float min = -0x1.70ce6p+8f, max = 0x1.06661cp-10f;
     DeBoorCurve end = curveOf({{0, 0}, {100, 300}, {200, 50}}, 2, {-500, -400, min, max, 1});
-    expectSame(end.evaluate(1.0f), end.deBoor(max, 2));
+    EXPECT_EQ(xy(end.evaluate(1.0f)), xy(end.deBoor(max, 2)));
 }
 
 }  // namespace

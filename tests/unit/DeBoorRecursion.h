@@ -1,6 +1,5 @@
 #pragma once
-// De Boor's recurrence as written, with 2^d calls at level 0: the reference that the curve's
-// shared levels must match bit for bit, and the cost they avoid.
+// De Boor's recurrence as written (2^d calls): the reference the curve's shared levels match bit for bit.
 #include <vector>
 
 #include "DeBoorCurve.h"

@@ -1,16 +1,12 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
-#include <cstdlib>
 #include <string>
 #include <vector>
 
 #include "SplineSolver.h"
 
 namespace {
-
-using testing::internal::CaptureStdout;
-using testing::internal::GetCapturedStdout;
 
 // The natural spline at the knots 0, 1, ... in its usual form: the second derivatives m solve
 // m[k-1] + 4 m[k] + m[k+1] = 6 (y[k-1] - 2 y[k] + y[k+1]) with m = 0 at both ends (Thomas).
@@ -27,18 +23,14 @@ double naturalSpline(const std::vector<double>& y, double t) {
 
 // Without row exchanges the solve is pixels off from about 29 points and millions at 40.
 TEST(SplineSolverTest, StaysWithinAPixelOfTheNaturalSplineForManyPoints) {
-    for (const std::int32_t count : {10, 40, 80, 150, 300}) {
+    for (const std::int32_t count : {2, 3, 10, 40, 300}) {
         std::vector<double> xs, ys;
         SplineSolver solver;
-        std::srand(static_cast<unsigned>(count));
         for (std::int32_t k = 0; k < count; ++k) {
-            xs.push_back(std::rand() % 570);
-            ys.push_back(std::rand() % 535);
+            xs.push_back(k * k * 7919 % 570), ys.push_back((k * 104729 + count) % 535);
             solver.addPoint(static_cast<std::int32_t>(xs.back()), static_cast<std::int32_t>(ys.back()));
         }
-        CaptureStdout();
         solver.solve(0);
-        EXPECT_EQ(GetCapturedStdout(), "");
         for (double t = 0.0; t <= count - 1; t += 0.25) {
             std::int32_t x = 0, y = 0;
             solver.evaluate(t, &x, &y);
@@ -48,39 +40,26 @@ TEST(SplineSolverTest, StaysWithinAPixelOfTheNaturalSplineForManyPoints) {
     }
 }
 
-TEST(SplineSolverTest, TwoPointsTraceEveryStage) {
-    // Each letter stands for one printed row of the system.
-    const char* rows[] = {"  1.000   0.000   0.000   0.000 |   0.000 |   0.000\n",
-                          "  1.000   1.000   1.000   1.000 |  10.000 |  20.000\n",
-                          "  0.000   0.000   2.000   0.000 |   0.000 |   0.000\n",
-                          "  0.000   0.000   2.000   6.000 |   0.000 |   0.000\n",
-                          "  0.000   1.000   1.000   1.000 |  10.000 |  20.000\n",
-                          "  0.000   0.000   0.000   6.000 |   0.000 |   0.000\n",
-                          "  0.000   1.000   1.000   0.000 |  10.000 |  20.000\n",
-                          "  0.000   1.000   0.000   0.000 |  10.000 |  20.000\n",
-                          "  0.000   0.000   1.000   0.000 |   0.000 |   0.000\n",
-                          "  0.000   0.000   0.000   1.000 |   0.000 |   0.000\n"};
-    const std::string top = "\n-----\nPreforming Gauss Jordan from the top down.\n";
-    const std::string bottom = "\n-----\nPreforming Gauss Jordan from the bottom up.\n";
-    const std::string divide = "\n-----\nDividing each row\n";
-    const std::vector<std::pair<std::string, std::string>> blocks = {
-        {"Inital Matrix:\n", "abcd"}, {top + "Gauss Jordan: Row 0\n", "aecd"}, {"Gauss Jordan: Row 1\n", "aecd"},
-        {"Gauss Jordan: Row 2\n", "aecf"}, {"Gauss Jordan: Row 3\n", "aecf"}, {bottom + "Gauss Jordan: Row 3\n", "agcf"},
-        {"Gauss Jordan: Row 2\n", "ahcf"}, {"Gauss Jordan: Row 1\n", "ahcf"}, {divide + "Gauss Jordan: Row 0\n", "ahcf"},
-        {"Gauss Jordan: Row 1\n", "ahcf"}, {"Gauss Jordan: Row 2\n", "ahif"}, {"Gauss Jordan: Row 3\n", "ahij"}};
-    std::string expected;
-    for (const auto& [title, letters] : blocks) {
-        expected += title;
-        for (const char letter : letters) expected += rows[letter - 'a'];
-    }
-
+// One point: column 1 has no usable pivot, so both elimination passes pass row 1 over silently.
+TEST(SplineSolverTest, OnePointTracesEachUsedPivotOnceAndOnlyWhenAsked) {
+    const std::string a = "  1.000   0.000   0.000 |  -3.000 |   7.000\n";
+    const std::string b = "  0.000   0.000   2.000 |   0.000 |   0.000\n";
+    const std::string c = "  0.000   0.000   0.000 |   0.000 |   0.000\n";
+    const std::string d = "  0.000   0.000   1.000 |   0.000 |   0.000\n";
+    const std::string stage = "\n-----\nPreforming Gauss Jordan from the ", row = "Gauss Jordan: Row ";
+    const std::string expected = "Inital Matrix:\n" + a + b + b +
+                                 stage + "top down.\n" + row + "0\n" + a + b + b + row + "2\n" + a + b + b +
+                                 stage + "bottom up.\n" + row + "2\n" + a + c + b +
+                                 "\n-----\nDividing each row\n" + row + "0\n" + a + c + b + row + "1\n" + a + c + b +
+                                 row + "2\n" + a + c + d;
     SplineSolver solver;
-    solver.addPoint(0, 0);
-    solver.addPoint(10, 20);
-    CaptureStdout();
+    solver.addPoint(-3, 7);
+    testing::internal::CaptureStdout();
     solver.solve(1);
     solver.solve(1);  // nothing new to solve
-    EXPECT_EQ(GetCapturedStdout(), expected);
+    solver.addPoint(20, 0);
+    solver.solve(0);
+    EXPECT_EQ(testing::internal::GetCapturedStdout(), expected);
 }
 
 }  // namespace

@@ -8,44 +8,32 @@
 
 namespace {
 
-using Polygon = std::vector<Vec2>;
-
-std::vector<Polygon> subdivide(const Polygon& polygon, std::int32_t depth) {
-    std::vector<Polygon> leaves;
-    Subdivider(polygon.size(), depth).run(polygon.data(), [&](const Vec2* q, std::size_t count) {
-        leaves.emplace_back(q, q + count);
-    });
-    return leaves;
-}
-
-const Polygon wave{{10, 500}, {120, 20}, {260, 540}, {330, 90}, {480, 400}, {555, 15}, {20, 30}};
-
-// The last level has 2^d polygons of n points, the first starting at P0; their ends are the
-// curve points at t = k / 2^d, both ends of the curve included.
+// The last level's 2^d polygons of n points end at the curve points at t = k / 2^d, both curve ends included.
 TEST(SubdividerTest, PolygonEndsAreTheCurvePointsAtDyadicParameters) {
-    for (const std::size_t n : {1u, 2u, 4u, 7u}) {
-        const Polygon polygon(wave.begin(), wave.begin() + n);
+    const std::vector<Vec2> wave{{10, 500}, {120, 20}, {260, 540}, {330, 90}, {480, 400}, {555, 15}, {20, 30}};
+    for (const std::size_t n : {1u, 2u, 4u, 7u})
         for (std::int32_t depth = 0; depth <= 8; ++depth) {
-            const auto leaves = subdivide(polygon, depth);
-            const std::size_t segments = std::size_t{1} << depth;
-            ASSERT_EQ(leaves.size(), segments);
-            EXPECT_EQ(std::make_pair(leaves[0][0].x, leaves[0][0].y), std::make_pair(polygon[0].x, polygon[0].y));
-            std::vector<bool> reached(segments + 1, false);
-            for (const Polygon& leaf : leaves) {
+            SCOPED_TRACE(testing::Message() << "n " << n << " depth " << depth);
+            const std::vector<Vec2> polygon(wave.begin(), wave.begin() + n);
+            std::vector<std::vector<Vec2>> leaves;
+            const auto keep = [&](const Vec2* q, std::size_t count) { leaves.emplace_back(q, q + count); };
+            Subdivider(n, depth).run(polygon.data(), keep);
+            ASSERT_EQ(leaves.size(), std::size_t{1} << depth);
+            std::vector<bool> reached(leaves.size() + 1, n == 1);  // one point: every t gives it
+            for (const auto& leaf : leaves) {
                 ASSERT_EQ(leaf.size(), n);
                 for (const Vec2& end : {leaf.front(), leaf.back()}) {
                     bool onCurve = false;
-                    for (std::size_t k = 0; k <= segments; ++k) {
-                        const Vec2 c = bernstein(polygon, double(k) / segments);
-                        if (std::hypot(end.x - c.x, end.y - c.y) < 0.01f) reached[k] = onCurve = true;
+                    for (std::size_t k = 0; k < reached.size(); ++k) {
+                        const Vec2 c = bernstein(polygon, double(k) / leaves.size());
+                        if (std::hypot(end.x - c.x, end.y - c.y) < 0.01) reached[k] = onCurve = true;
                     }
-                    EXPECT_TRUE(onCurve) << "n " << n << " depth " << depth;
+                    EXPECT_TRUE(onCurve);
                 }
             }
-            for (std::size_t k = 0; k <= segments; ++k)
-                EXPECT_TRUE(reached[k] || n == 1) << "t = " << k << "/" << segments;
+            for (std::size_t k = 0; k < reached.size(); ++k)
+                EXPECT_TRUE(reached[k]) << "t = " << k << "/" << leaves.size();
         }
-    }
 }
 
 }  // namespace
