@@ -1,6 +1,5 @@
-# Shared helpers of the end-to-end tests: a private X server with a window manager, the
-# program under test, screenshots with pixel reads, and cleanup of all that a test started.
-# Source it; the caller's arguments are the program and the backend tests.
+# Shared helpers of the end-to-end scripts: a private X server with a window manager, the
+# program, screenshots with pixel reads, and cleanup of all that a script started.
 
 set -u
 
@@ -14,9 +13,8 @@ SCREEN_WIDTH=1024
 SCREEN_HEIGHT=768
 SCREEN_DEPTH=${SCREEN_DEPTH:-24}
 
-# The colours the program draws, as client_pixel reports them.
-GREY="200 200 200" WHITE="255 255 255" RED="255 0 0" GREEN="0 255 0" BLACK="0 0 0" BLUE="0 0 255"
-SHELL_GREY="128 128 128"
+# The program's colours, as client_pixel reports them.
+GREY="200 200 200" WHITE="255 255 255" RED="255 0 0" GREEN="0 255 0" BLACK="0 0 0" BLUE="0 0 255" SHELL_GREY="128 128 128"
 
 cleanup() {
     local i
@@ -32,10 +30,7 @@ fail() {
     if [ -n "${E2E_KEEP:-}" ] && [ -s "$WORK/screen.rgb" ]; then
         convert -size "${SCREEN_WIDTH}x$SCREEN_HEIGHT" -depth 8 "rgb:$WORK/screen.rgb" "$E2E_KEEP/$(basename "$0" .sh).png"
     fi
-    if [ -s "$WORK/program.err" ]; then
-        echo "--- program's standard error:" >&2
-        cat "$WORK/program.err" >&2
-    fi
+    [ -s "$WORK/program.err" ] && { echo "--- program's standard error:" >&2; cat "$WORK/program.err" >&2; }
     exit 1
 }
 
@@ -51,8 +46,8 @@ poll() {
     done
 }
 
-# A private X server on a free display number (the server picks it) and a window manager,
-# so that windows get title bars, focus and close requests as on a desktop.
+# An X server on a display number it picks, and a window manager for title bars, focus and
+# close requests as on a desktop.
 start_desktop() {
     rm -f "$WORK/display"
     Xvfb -displayfd 3 -screen 0 "${SCREEN_WIDTH}x${SCREEN_HEIGHT}x$SCREEN_DEPTH" -nolisten tcp \
@@ -60,7 +55,6 @@ start_desktop() {
     STARTED+=($!)
     poll 30 test -s "$WORK/display" || fail "the X server did not start"
     export DISPLAY=":$(head -n 1 "$WORK/display")"
-    # Our own configuration home, so that no user settings change the window manager.
     HOME="$WORK" XDG_CONFIG_HOME="$WORK" openbox --sm-disable >"$WORK/openbox.log" 2>&1 &
     STARTED+=($!)
     poll 30 wmctrl -m >/dev/null 2>&1 || fail "the window manager did not start"
@@ -79,8 +73,7 @@ wait_for_window() {
     [ -n "$WINDOW" ] || fail "no window named '$1' appeared"
 }
 
-# Sets ORIGIN_X and ORIGIN_Y to the screen position of the window's client area, wherever
-# the window manager placed it and however tall its title bar is.
+# Sets ORIGIN_X and ORIGIN_Y to the client area's screen position, wherever the window is.
 find_client_origin() {
     local info
     info=$(xwininfo -id "$WINDOW") || fail "cannot read the window's geometry"
@@ -90,8 +83,7 @@ find_client_origin() {
 
 client_size() { xwininfo -id "$WINDOW" | awk '/Width:/ {w = $NF} /Height:/ {h = $NF} END {print w "x" h}'; }
 
-# A key press as a user makes it: held for a few frames. The program reads its key table
-# once a frame, so a press and release within one frame would go unseen.
+# A key held for a few frames, as a user presses it.
 press_key() {
     xdotool keydown "$1"
     sleep 0.06
@@ -105,7 +97,7 @@ wait_for_exit() {
     EXIT_STATUS=$?
 }
 
-# Screenshots are kept as raw RGB bytes so that reading a pixel is one small read.
+# Raw RGB bytes, so that reading a pixel is one small read.
 take_screenshot() { import -window root -depth 8 "rgb:$WORK/screen.rgb" || fail "cannot take a screenshot"; }
 
 # The pixel at client coordinates (x, y) of the last screenshot, as "red green blue".
@@ -138,9 +130,8 @@ expect_layout() {
     expect_pixels "$GREY" "frame panel" "${FRAME[@]}"
 }
 
-# A click as a user makes it: the pointer rests on the spot before the button goes down
-# (the program samples the cursor before it reads the frame's messages, so a press that
-# comes with the move would be seen at the old place), and stays down for a few frames.
+# A click as a user makes it: the pointer rests before the button goes down (the program
+# samples the cursor once a frame), and the button stays down for a few frames.
 press_release() {
     xdotool mousemove --window "$WINDOW" "$1" "$2"
     sleep 0.05
