@@ -116,11 +116,15 @@ double redrawSeconds(std::size_t entry, int count, double limit) {
 }
 
 // The largest point count from `from` on whose redraw stays within `limit` seconds: doubling
-// until the limit is passed, then bisection to within 2 %.
+// until the limit is passed, then bisection to within 2 %. MOST_POINTS stands for "at least":
+// BB-Form draws nothing from 1031 points on, and what remains grows slowly.
+constexpr int MOST_POINTS = 1 << 17;
+
 int largestCountWithin(std::size_t entry, double limit, int from) {
     int under = from, over = 2 * from;
     while (redrawSeconds(entry, over, limit) <= limit) {
         under = over;
+        if (under >= MOST_POINTS) return under;
         over *= 2;
     }
     while (over - under > std::max(1, under / 50)) {
