@@ -1,7 +1,10 @@
 // One complete redraw of the drawing panel for every construction, over point counts and
-// resolutions, and the cost of an idle frame and of a frame while a point is dragged.
+// resolutions, and the cost of an idle frame and of a frame while a point is dragged; per
+// construction also the point counts whose redraw at the initial resolution takes 8 ms and 1 s.
 #include <benchmark/benchmark.h>
 
+#include <algorithm>
+#include <chrono>
 #include <memory>
 #include <string>
 
@@ -92,6 +95,53 @@ void redrawBSplineOfDegree(benchmark::State& state) {
     redrawRepeatedly(state, bench);
 }
 
+// The fastest of up to three redraws with `count` points at the initial resolution, in seconds;
+// the first is the only one when it is far over `limit`. The fastest leaves out the first
+// redraw's set-up (BB-Form's binomial rows, the working arrays).
+double redrawSeconds(std::size_t entry, int count, double limit) {
+    BenchScene bench;
+    bench.select(entry);
+    bench.addPoints(count);
+    Panel& drawing = *bench.scene.drawingPanel;
+    double fastest = 0;
+    for (int run = 0; run < 3; ++run) {
+        const auto start = std::chrono::steady_clock::now();
+        drawing.dirty = 1;
+        drawing.update();
+        const double seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+        fastest = run == 0 ? seconds : std::min(fastest, seconds);
+        if (fastest > 2 * limit) break;
+    }
+    return fastest;
+}
+
+// The largest point count from `from` on whose redraw stays within `limit` seconds: doubling
+// until the limit is passed, then bisection to within 2 %. MOST_POINTS stands for "at least":
+// BB-Form draws nothing from 1031 points on, and what remains grows slowly.
+constexpr int MOST_POINTS = 1 << 17;
+
+int largestCountWithin(std::size_t entry, double limit, int from) {
+    int under = from, over = 2 * from;
+    while (redrawSeconds(entry, over, limit) <= limit) {
+        under = over;
+        if (under >= MOST_POINTS) return under;
+        over *= 2;
+    }
+    while (over - under > std::max(1, under / 50)) {
+        const int middle = under + (over - under) / 2;
+        (redrawSeconds(entry, middle, limit) <= limit ? under : over) = middle;
+    }
+    return under;
+}
+
+void redrawLimits(benchmark::State& state, std::size_t entry) {
+    for (auto _ : state) {
+        const int at8ms = largestCountWithin(entry, 0.008, 1);
+        state.counters["points@8ms"] = at8ms;
+        state.counters["points@1s"] = largestCountWithin(entry, 1.0, at8ms);
+    }
+}
+
 void idleFrame(benchmark::State& state) {
     BenchScene bench;
     bench.select(bench.scene.tab->entries.size() - 1);
@@ -142,6 +192,11 @@ void registerAll() {
         ->Arg(10)
         ->Arg(20)
         ->Unit(benchmark::kMillisecond);
+    for (std::size_t i = 0; i < entries.size(); ++i)
+        if (entries[i].factory != nullptr)
+            benchmark::RegisterBenchmark((std::string("limits/") + entries[i].label).c_str(), redrawLimits, i)
+                ->Iterations(1)
+                ->Unit(benchmark::kSecond);
     benchmark::RegisterBenchmark("frame/idle", idleFrame)->Unit(benchmark::kMicrosecond);
     benchmark::RegisterBenchmark("frame/drag", dragFrame)->Unit(benchmark::kMillisecond);
 }

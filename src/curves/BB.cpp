@@ -23,6 +23,10 @@ void BB::layout() { row.layout(); }
 
 void BB::drawCurve(const std::vector<ControlPoint*>& points) {
     if (points.empty()) return;
+    // An infinite coefficient makes every curve point infinite or NaN, so nothing would be
+    // drawn: the sampling, whose cost grows with the square of the point count (a minute and a
+    // half at 10,000 points), and rows of hundreds of megabytes are spared.
+    if (table.overflows(static_cast<std::int32_t>(points.size()) - 1)) return;
     const float h = bezierStep(points.size(), row.resolution());
     PixelPath path(*panel, CURVE_PEN_WIDTH, CURVE_COLOUR);
     // t = 0 is never evaluated: the first segment starts at P0 itself.

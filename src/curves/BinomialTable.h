@@ -13,6 +13,9 @@ public:
 
     // k choose i, for 0 <= i <= k.
     double coef(std::int32_t k, std::int32_t i);
+    // Whether row k holds an infinite coefficient (from row 1030 on, where Pascal's rule passes
+    // the largest double). Rows are built no further than the first such row.
+    bool overflows(std::int32_t k);
 
 private:
     void extendTo(std::int32_t k);
