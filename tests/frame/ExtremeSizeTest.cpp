@@ -9,17 +9,18 @@ namespace {
 
 // `full` is the count asked for: 10,000 where a redraw grows with the square of it, else the one
 // whose Release redraw takes about a second (bench: limits/). Under the Debug sanitizers those take
-// minutes (Midpoint 77 s, NLI 200 s), so `quick` counts keep this file near 10 s unless
-// TESSARY_EXTREME_FULL is set. From degree 1030 BB-Form's binomial coefficients overflow, from
+// minutes (Midpoint 77 s at depth 5, NLI 200 s), so unless TESSARY_EXTREME_FULL is set the run
+// takes the `quick` count at the `quick` resolution (0: the initial one). From degree 1030 BB-Form's binomial coefficients overflow, from
 // about 200 points Polynomial's Newton products: every curve point is non-finite, nothing drawn.
 struct Extreme {
     std::size_t tab;
     std::int32_t full, quick;
+    std::uint16_t quickResolution;
     bool drawn;
 };
-const Extreme EXTREMES[] = {{MIDPOINT_TAB, 10000, 1500, true}, {BB_TAB, 10000, 10000, false},
-                            {BSPLINE_TAB, 10000, 10000, true}, {NLI_TAB, 1120, 200, true},
-                            {POLYNOMIAL_TAB, 575, 300, false}, {CUBIC_TAB, 1638, 500, true}};
+const Extreme EXTREMES[] = {{MIDPOINT_TAB, 10000, 10000, 1, true}, {BB_TAB, 10000, 10000, 0, false},
+                            {BSPLINE_TAB, 10000, 10000, 0, true},  {NLI_TAB, 1120, 200, 0, true},
+                            {POLYNOMIAL_TAB, 575, 300, 0, false},  {CUBIC_TAB, 1638, 500, 0, true}};
 
 class ExtremeSizeTest : public DrawingSceneFixture {
 protected:
@@ -56,6 +57,7 @@ TEST_F(ExtremeSizeTest, ThousandsOfPointsRedrawWithinThePanel) {
     const bool full = std::getenv("TESSARY_EXTREME_FULL") != nullptr;
     for (const Extreme& extreme : EXTREMES) {
         showWithPoints(extreme.tab, 0);
+        if (!full && extreme.quickResolution != 0) dragBar(framePanel->controls.size() - 1, extreme.quickResolution);
         const std::vector<Colour> around = shown(false);
         showWithPoints(extreme.tab, full ? extreme.full : extreme.quick);
         EXPECT_EQ(shownInPanel(GREEN), extreme.drawn) << "tab " << extreme.tab;
