@@ -10,9 +10,7 @@ BB_TAB="417 17"
 MIDPOINT_TAB="492 17"
 
 start_desktop
-start_program "$1"
-wait_for_window Tessary
-find_client_origin
+open_program
 
 # Client coordinates; the cubic Bézier curve passes (292, 152) at t = 1/2.
 press_release $BB_TAB

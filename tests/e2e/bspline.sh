@@ -3,7 +3,6 @@
 # 570 x 450 at (15, 25)); four clicks give one uniform cubic B-spline segment with its shells;
 # a degree or knot list typed into the edit boxes changes the curve at the next frame.
 source "$(dirname "$0")/lib.sh"
-PROGRAM_PATH=$1
 
 # Replaces the text of the edit box at the client point (x, y) with the third argument.
 type_into() {
@@ -14,9 +13,7 @@ type_into() {
 }
 
 start_desktop
-start_program "$PROGRAM_PATH"
-wait_for_window Tessary
-find_client_origin
+open_program
 
 PANEL_INSIDE=("21 31" "578 31" "21 468" "578 468" "300 290")
 FRAME=("5 300" "594 300" "5 590" "594 590")

@@ -7,6 +7,7 @@ E2E_DIR=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
 # The sanitizers check our code; leaks inside system libraries are not ours to fix.
 export LSAN_OPTIONS="suppressions=$E2E_DIR/../lsan.supp:print_suppressions=0"
 
+PROGRAM_PATH=${1:-}
 WORK=$(mktemp -d)
 STARTED=()      # process ids to end at exit, last started first
 SCREEN_WIDTH=1024
@@ -60,17 +61,15 @@ start_desktop() {
     poll 30 wmctrl -m >/dev/null 2>&1 || fail "the window manager did not start"
 }
 
-# Starts the program with its output in $WORK/program.out and .err; PROGRAM is its id.
-start_program() {
-    "$@" >"$WORK/program.out" 2>"$WORK/program.err" &
+# Starts the script's program (its first argument), output in $WORK/program.out and .err, and
+# waits for its window: PROGRAM is its process, WINDOW its window, ORIGIN_X/Y its client area.
+open_program() {
+    "$PROGRAM_PATH" >"$WORK/program.out" 2>"$WORK/program.err" &
     PROGRAM=$!
     STARTED+=("$PROGRAM")
-}
-
-# Waits for a visible window with the title and sets WINDOW to its id.
-wait_for_window() {
-    WINDOW=$(timeout 10 xdotool search --sync --onlyvisible --name "$1" 2>/dev/null | head -n 1)
-    [ -n "$WINDOW" ] || fail "no window named '$1' appeared"
+    WINDOW=$(timeout 10 xdotool search --sync --onlyvisible --name Tessary 2>/dev/null | head -n 1)
+    [ -n "$WINDOW" ] || fail "no window named Tessary appeared"
+    find_client_origin
 }
 
 # Sets ORIGIN_X and ORIGIN_Y to the client area's screen position, wherever the window is.

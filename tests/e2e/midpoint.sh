@@ -4,7 +4,6 @@
 # the drawing panel; the resolution bar redraws at once; "Clear" removes every point; a
 # hovered tab is outlined in its own colour.
 source "$(dirname "$0")/lib.sh"
-PROGRAM_PATH=$1
 
 # Client coordinates of the layout at 600 x 600: the drawing panel at (15, 25), 570 x 535.
 MIDPOINT_TAB="490 17"
@@ -13,9 +12,7 @@ CLEAR_BUTTON="535 582"
 RES_BAR_LEFT_ARROW="103 582"
 
 start_desktop
-start_program "$PROGRAM_PATH"
-wait_for_window Tessary
-find_client_origin
+open_program
 
 press_release $MIDPOINT_TAB
 # "Curve Res:" label (black text) left of its bar in the row under the drawing panel.

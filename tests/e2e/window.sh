@@ -5,14 +5,9 @@
 # the program cleanly, also after the window was minimised and restored or made wider than a
 # bitmap can be.
 source "$(dirname "$0")/lib.sh"
-PROGRAM_PATH=$1
-TITLE=Tessary
 
 start_desktop
-
-start_program "$PROGRAM_PATH"
-wait_for_window "$TITLE"
-find_client_origin
+open_program
 [ "$(client_size)" = "600x600" ] || fail "client area is $(client_size), expected 600x600"
 # Inside the drawing panel away from its edges, and the frame clear of the tabs and controls.
 PANEL_INSIDE=("21 31" "578 31" "21 468" "578 468" "300 290")
@@ -57,8 +52,7 @@ wait_for_exit 10 || fail "Escape did not end the program"
 [ "$EXIT_STATUS" = 0 ] || fail "Escape: exit status $EXIT_STATUS"
 pass "Escape ends the program with status 0"
 
-start_program "$PROGRAM_PATH"
-wait_for_window "$TITLE"
+open_program
 wmctrl -i -c "$WINDOW"
 wait_for_exit 10 || fail "the close request did not end the program"
 [ "$EXIT_STATUS" = 0 ] || fail "close request: exit status $EXIT_STATUS"
