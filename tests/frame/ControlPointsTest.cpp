@@ -26,37 +26,31 @@ TEST_F(ControlPointsTest, APressWithinTheRadiusGrabsThePointInsteadOfPlacingOne)
     }
 }
 
-TEST_F(ControlPointsTest, ADraggedPointShowsGreenAndTurnsRedAtTheFrameOfItsRelease) {
-    clickIn(200, 200);
-    pressIn(200, 200);
-    moveIn(230, 210);
-    EXPECT_EQ(shownIn(230, 210), GREEN);
-    releaseIn(230, 210);
-    EXPECT_EQ(shownIn(230, 210), RED);
-}
-
-TEST_F(ControlPointsTest, OverlappingPointsDragTogetherKeepingTheirOffsets) {
+// A grab keeps its offset, so overlapping points move together; the dragged one shows green
+// and turns red in the frame of its release.
+TEST_F(ControlPointsTest, DraggedPointsKeepTheirOffsetsAndShowGreenUntilReleased) {
     clickIn(100, 100);
     clickIn(120, 100);
     pressIn(120, 100);
     moveIn(108, 100);
     releaseIn(108, 100);
-
     pressIn(104, 100);
     moveIn(204, 150);
     EXPECT_EQ(manager->points.size(), 2u);
     expectAt(0, 200, 150);
     expectAt(1, 208, 150);
+    EXPECT_EQ(shownIn(212, 150), GREEN);
+    releaseIn(204, 150);
+    EXPECT_EQ(shownIn(212, 150), RED);
 }
 
 TEST_F(ControlPointsTest, PointsStaySixPixelsInsideThePanel) {
-    // In the corner the clamp moves the point out of reach (6^2 + 6^2 > 36).
-    pressIn(0, 0);
+    pressIn(0, 0);  // clamped to (6, 6), out of the press's reach
     expectAt(0, 6, 6);
     EXPECT_EQ(point(0).dragging, 0);
     releaseIn(0, 0);
 
-    // A drag leaving the panel, even the window, holds the point inside; a release anywhere ends it.
+    // A drag beyond the panel, even the window, holds the point inside; a release anywhere ends it.
     clickIn(300, 300);
     pressIn(300, 300);
     frameAt(-500, 2000);
@@ -67,8 +61,7 @@ TEST_F(ControlPointsTest, PointsStaySixPixelsInsideThePanel) {
     moveIn(100, 100);
     expectAt(1, 564, 6);
 
-    // A smaller panel pulls the points in.
-    headless->resizeClient(300, 300);
+    headless->resizeClient(300, 300);  // a smaller panel pulls the points in
     moveIn(0, 0);
     expectAt(0, 6, 6);
     expectAt(1, 264, 6);

@@ -1,6 +1,6 @@
 #pragma once
-// The program's own start-up scene in a 600 x 600 client area (drawing panel at (15, 25), the
-// B-spline selected), driven as the user drives it: tabs, clicks and drags in the drawing panel.
+// The program's start-up scene in a 600 x 600 client area (drawing panel at (15, 25), the
+// B-spline selected), driven as the user drives it.
 #include "Control.h"
 #include "ControlManager.h"
 #include "ControlPoint.h"
@@ -18,9 +18,7 @@ constexpr Colour WHITE = rgb(255, 255, 255), BLACK = rgb(0, 0, 0), RED = rgb(255
 
 class DrawingSceneFixture : public HeadlessFixture {
 protected:
-    static constexpr std::int32_t LEFT = 15;
-    static constexpr std::int32_t TOP = 25;
-    static constexpr std::int32_t TAB_ROW_Y = 17;
+    static constexpr std::int32_t LEFT = 15, TOP = 25, TAB_ROW_Y = 17;
 
     DrawingSceneFixture() {
         openWindow(600, 600);
@@ -51,9 +49,9 @@ protected:
         releaseIn(x, y);
     }
 
-    // The frame panel's control at the index ("Clear" is 0, then the construction's own).
+    // The frame panel's control at the index: "Clear", then the construction's own.
     Control* control(std::size_t index) { return framePanel->controls.at(index); }
-    // A thumb dragged to the position, as the user drags it; the frame handles the report.
+    // A thumb dragged to the position through the bar's native report.
     void dragBar(std::size_t index, std::uint16_t position) {
         headless->scroll(control(index)->handle, SB_THUMBTRACK, position);
         frameAt(0, 0);

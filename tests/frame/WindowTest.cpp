@@ -1,4 +1,4 @@
-// The window's input state, message handling and main loop, on the headless backend.
+// The window's input state, message handling and main loop.
 #include <algorithm>
 #include <vector>
 
@@ -8,8 +8,7 @@
 
 namespace {
 
-// Counts its panel's update passes.
-struct Probe : Object {
+struct Probe : Object {  // counts its panel's update passes
     Probe() : Object(99) {}
     void update() override { ++updates; }
     int updates = 0;
@@ -68,23 +67,17 @@ TEST_F(WindowTest, MouseInsideAPanelIncludesBothEnds) {
     }
 }
 
-// Minimised, the window leaves its panels alone; a window that only lost the focus goes on drawing.
-TEST_F(WindowTest, OnlyAMinimisedWindowStopsUpdatingItsPanels) {
-    const struct {
-        WPARAM activation;
-        int updates;
-    } cases[] = {{makeWParam(WA_INACTIVE, 1), 0}, {makeWParam(WA_INACTIVE, 0), 1}, {makeWParam(1, 0), 1}};
-    for (const auto& c : cases) {
+// Minimised, the window leaves its panels alone; one that only lost the focus goes on drawing.
+// The loop ends on Escape after the frame's sleep, or on close, whose frame updates no panel.
+TEST_F(WindowTest, OnlyMinimisingPausesThePanelsAndEscapeOrCloseEndsTheLoop) {
+    for (const auto& [activation, updates] : {std::pair{makeWParam(WA_INACTIVE, 1), 0},
+                                              {makeWParam(WA_INACTIVE, 0), 1}, {makeWParam(1, 0), 1}}) {
         probe->updates = 0;
-        headless->post(WM_ACTIVATE, c.activation);
+        headless->post(WM_ACTIVATE, activation);
         window->update();
-        EXPECT_EQ(probe->updates, c.updates) << c.activation;
+        EXPECT_EQ(probe->updates, updates) << activation;
     }
-}
-
-// The loop ends on Escape, after the frame's sleep, or on close, whose frame updates no panel
-// and leaves the native window destroyed.
-TEST_F(WindowTest, TheLoopEndsOnEscapeAfterTheSleepOrOnClose) {
+    probe->updates = 0;
     headless->post(WM_KEYDOWN, VK_ESCAPE);
     runMainLoop(*window);
     EXPECT_EQ(std::make_pair(headless->sleptMilliseconds, probe->updates), std::make_pair(10, 1));
