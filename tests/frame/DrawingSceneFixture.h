@@ -1,6 +1,5 @@
 #pragma once
-// The program's start-up scene in a 600 x 600 client area (drawing panel at (15, 25), the
-// B-spline selected), driven as the user drives it.
+// The start-up scene in a 600 x 600 client area (drawing panel at (15, 25), the B-spline selected).
 #include "Control.h"
 #include "ControlManager.h"
 #include "ControlPoint.h"
@@ -10,7 +9,6 @@
 #include "Scene.h"
 #include "Tab.h"
 
-// The tab strip's entries, left to right.
 enum TabIndex : std::size_t { BSPLINE_TAB, CUBIC_TAB, POLYNOMIAL_TAB, NLI_TAB, BB_TAB, MIDPOINT_TAB };
 
 constexpr Colour WHITE = rgb(255, 255, 255), BLACK = rgb(0, 0, 0), RED = rgb(255, 0, 0), GREEN = rgb(0, 255, 0),
@@ -40,7 +38,6 @@ protected:
         frameAt(0, 0);
     }
 
-    // Mouse actions at drawing-panel coordinates.
     void pressIn(std::int32_t x, std::int32_t y) { press(LEFT + x, TOP + y); }
     void releaseIn(std::int32_t x, std::int32_t y) { release(LEFT + x, TOP + y); }
     void moveIn(std::int32_t x, std::int32_t y) { frameAt(LEFT + x, TOP + y); }
