@@ -50,6 +50,7 @@ TEST_F(WindowTest, InputMessagesSetTheStateObjectsRead) {
         for (int key = 0; key < 256; ++key) EXPECT_EQ(window->keys[key], key == c.key ? 1 : 0) << key;
         EXPECT_EQ(probe->updates, c.updates);
         EXPECT_EQ(headless->defaultHandled.empty(), c.toDefault == 0);
+        EXPECT_FALSE(window->closed);
     }
 }
 
