@@ -1,6 +1,5 @@
 #pragma once
-// The program's own start-up scene in a 600 x 600 client area (drawing panel at (15, 25), the
-// B-spline selected), driven as the user drives it: tabs, clicks and drags in the drawing panel.
+// The start-up scene in a 600 x 600 client area (drawing panel at (15, 25), the B-spline selected).
 #include "Control.h"
 #include "ControlManager.h"
 #include "ControlPoint.h"
@@ -10,7 +9,6 @@
 #include "Scene.h"
 #include "Tab.h"
 
-// The tab strip's entries, left to right.
 enum TabIndex : std::size_t { BSPLINE_TAB, CUBIC_TAB, POLYNOMIAL_TAB, NLI_TAB, BB_TAB, MIDPOINT_TAB };
 
 constexpr Colour WHITE = rgb(255, 255, 255), BLACK = rgb(0, 0, 0), RED = rgb(255, 0, 0), GREEN = rgb(0, 255, 0),
@@ -18,9 +16,7 @@ constexpr Colour WHITE = rgb(255, 255, 255), BLACK = rgb(0, 0, 0), RED = rgb(255
 
 class DrawingSceneFixture : public HeadlessFixture {
 protected:
-    static constexpr std::int32_t LEFT = 15;
-    static constexpr std::int32_t TOP = 25;
-    static constexpr std::int32_t TAB_ROW_Y = 17;
+    static constexpr std::int32_t LEFT = 15, TOP = 25, TAB_ROW_Y = 17;
 
     DrawingSceneFixture() {
         openWindow(600, 600);
@@ -42,7 +38,6 @@ protected:
         frameAt(0, 0);
     }
 
-    // Mouse actions at drawing-panel coordinates.
     void pressIn(std::int32_t x, std::int32_t y) { press(LEFT + x, TOP + y); }
     void releaseIn(std::int32_t x, std::int32_t y) { release(LEFT + x, TOP + y); }
     void moveIn(std::int32_t x, std::int32_t y) { frameAt(LEFT + x, TOP + y); }
@@ -51,9 +46,9 @@ protected:
         releaseIn(x, y);
     }
 
-    // The frame panel's control at the index ("Clear" is 0, then the construction's own).
+    // The frame panel's control at the index: "Clear", then the construction's own.
     Control* control(std::size_t index) { return framePanel->controls.at(index); }
-    // A thumb dragged to the position, as the user drags it; the frame handles the report.
+    // A thumb dragged to the position through the bar's native report.
     void dragBar(std::size_t index, std::uint16_t position) {
         headless->scroll(control(index)->handle, SB_THUMBTRACK, position);
         frameAt(0, 0);

@@ -1,5 +1,5 @@
 #pragma once
-// A window on the headless backend, with helpers to drive it frame by frame.
+// A window on the headless backend, driven frame by frame.
 #include <gtest/gtest.h>
 
 #include <memory>
@@ -24,19 +24,14 @@ protected:
         return *window;
     }
 
-    // One frame with the cursor at (x, y) of the client area.
-    void frameAt(std::int32_t x, std::int32_t y) {
+    // One frame with the cursor at (x, y) of the client area, after the message if one is given.
+    void frameAt(std::int32_t x, std::int32_t y, std::uint32_t message = 0) {
+        if (message != 0) headless->post(message);
         headless->setCursor(x, y);
         window->update();
     }
-    void press(std::int32_t x, std::int32_t y) {
-        headless->post(WM_LBUTTONDOWN);
-        frameAt(x, y);
-    }
-    void release(std::int32_t x, std::int32_t y) {
-        headless->post(WM_LBUTTONUP);
-        frameAt(x, y);
-    }
+    void press(std::int32_t x, std::int32_t y) { frameAt(x, y, WM_LBUTTONDOWN); }
+    void release(std::int32_t x, std::int32_t y) { frameAt(x, y, WM_LBUTTONUP); }
     void click(std::int32_t x, std::int32_t y) {
         press(x, y);
         release(x, y);
