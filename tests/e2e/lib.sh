@@ -54,11 +54,11 @@ start_desktop() {
     Xvfb -displayfd 3 -screen 0 "${SCREEN_WIDTH}x${SCREEN_HEIGHT}x$SCREEN_DEPTH" -nolisten tcp \
         3>"$WORK/display" >"$WORK/xvfb.log" 2>&1 &
     STARTED+=($!)
-    poll 30 test -s "$WORK/display" || fail "the X server did not start"
+    poll 30 test -s "$WORK/display" || fail "the X server did not start: $(tail -n 3 "$WORK/xvfb.log")"
     export DISPLAY=":$(head -n 1 "$WORK/display")"
     HOME="$WORK" XDG_CONFIG_HOME="$WORK" openbox --sm-disable >"$WORK/openbox.log" 2>&1 &
     STARTED+=($!)
-    poll 30 wmctrl -m >/dev/null 2>&1 || fail "the window manager did not start"
+    poll 30 wmctrl -m >/dev/null 2>&1 || fail "the window manager did not start on $DISPLAY: $(tail -n 3 "$WORK/openbox.log")"
 }
 
 # Starts the script's program (its first argument), output in $WORK/program.out and .err, and

@@ -42,11 +42,8 @@ protected:
     }
 
     bool runFramesUntil(const std::function<bool()>& done) {
-        const auto end = std::chrono::steady_clock::now() + std::chrono::seconds(3);
-        while (!done()) {
+        for (const auto end = std::chrono::steady_clock::now() + std::chrono::seconds(3); !done(); frame())
             if (std::chrono::steady_clock::now() > end) return false;
-            frame();
-        }
         return true;
     }
 
@@ -96,8 +93,7 @@ TEST_F(FltkPlatformTest, ControlsKeepTheStateTheProgramReliesOn) {
     EXPECT_EQ(platform.getScrollPos(bar), 5) << "a narrower range must take the position along";
 
     // An edit box's text comes cut to the buffer.
-    const NativeHandle edit =
-        platform.createControl("edit", nullptr, WS_CHILD | WS_VISIBLE | WS_BORDER, 0, 20, 100, 22, window);
+    const NativeHandle edit = platform.createControl("edit", nullptr, WS_CHILD | WS_VISIBLE, 0, 20, 100, 22, window);
     platform.setWindowText(edit, "0 0 0 1 2");
     char buffer[8] = "xxxxxxx";
     EXPECT_EQ(platform.getWindowText(edit, buffer, 4), 3);
@@ -121,8 +117,7 @@ TEST_F(FltkPlatformTest, CursorPositionIsInClientCoordinatesAlsoOutsideTheWindow
         XWarpPointer(fl_display, None, RootWindow(fl_display, fl_screen), 0, 0, 0, 0, originX + p.x, originY + p.y);
         XSync(fl_display, False);
         const Point cursor = platform.cursorPosition(window);
-        EXPECT_EQ(cursor.x, p.x);
-        EXPECT_EQ(cursor.y, p.y);
+        EXPECT_EQ(std::make_pair(cursor.x, cursor.y), std::make_pair(p.x, p.y));
     }
 }
 
