@@ -1,5 +1,5 @@
-// Extreme sizes beside the stress run: thousands of points in every construction, an enormous
-// typed degree, and a drawing panel of one pixel and of none.
+// Extreme sizes beside the stress run (which also shrinks the drawing panel to one pixel and to
+// none): thousands of points in every construction, and an enormous typed degree.
 #include <algorithm>
 #include <cstdlib>
 
@@ -76,22 +76,6 @@ TEST_F(ExtremeSizeTest, AHugeDegreeDrawsNeitherCurveNorShells) {
         EXPECT_EQ(shownInPanel(GREEN) || shownInPanel(BLUE) || shownInPanel(SHELL_GREY), usable) << degree;
         EXPECT_TRUE(shownNear(RED, point(0).x, point(0).y) &&
                     shownNear(BLACK, (point(0).x + point(1).x) / 2.0, (point(0).y + point(1).y) / 2.0));
-    }
-}
-
-// Each construction with points in a panel of one pixel and of none, then at full size again.
-TEST_F(ExtremeSizeTest, EveryConstructionRedrawsInAPanelOfOnePixelAndOfNone) {
-    for (const Extreme& extreme : EXTREMES) {
-        showWithPoints(extreme.tab, 12);
-        const std::int32_t rowsBelow = window->height - TOP - drawingPanel->height;
-        for (const std::int32_t size : {1, 0}) {
-            headless->resizeClient(2 * LEFT + size, TOP + rowsBelow + size);
-            frameAt(0, 0);
-            EXPECT_TRUE(drawingPanel->width == size && drawingPanel->height == size) << "tab " << extreme.tab;
-        }
-        headless->resizeClient(600, 600);
-        showWithPoints(extreme.tab, 12);
-        EXPECT_TRUE(shownInPanel(GREEN)) << "tab " << extreme.tab;
     }
 }
 

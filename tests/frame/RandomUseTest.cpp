@@ -83,8 +83,10 @@ protected:
         case 9:
             if (below(21) == 0) {
                 const bool extreme = below(5) == 0;
-                const int width = extreme ? pick({0, 1, 4000}) : between(200, 900);
-                headless->resizeClient(width, extreme ? pick({0, 1, 3000}) : between(200, 900));
+                // Extremes include drawing panels of one pixel and of none (the rows below stay).
+                const int width = extreme ? pick({0, 1, 2 * LEFT, 2 * LEFT + 1, 4000}) : between(200, 900);
+                const int rows = window->height - drawingPanel->height;
+                headless->resizeClient(width, extreme ? pick({0, 1, rows, rows + 1, 3000}) : between(200, 900));
             }
             break;
         case 10:
