@@ -1,7 +1,5 @@
 #!/bin/bash
-# The real program with "BB-Form", "NLI" and "Polynomial": the Bézier curve by both forms,
-# NLI's shells and its shorter drawing panel, and the interpolating polynomial without the
-# control polygon, which comes back on the next tab.
+# "BB-Form", "NLI" with its shells and shorter panel, and "Polynomial" without the polygon.
 source "$(dirname "$0")/lib.sh"
 
 POLYNOMIAL_TAB="262 17"
@@ -20,7 +18,8 @@ expect_screen "BB-Form: no green curve through the Bézier curve's middle" \
 pass "BB-Form draws the Bézier curve over the black polygon"
 
 press_release $NLI_TAB
-# Level 1 of the shells at s = 1/2 runs through (158, 200) (Wine's GDI draws it 2 pixels lower); the large blue dot is the curve's middle.
+# Level 1 of the shells at s = 1/2 runs through (158, 200) (Wine's GDI: 2 pixels lower);
+# the large blue dot is the curve's middle.
 expect_screen "NLI: no shells, no large dot, or the panel kept its height" \
     'pixels_are "$BLUE" "292 152" "292 155"' 'colour_near "$SHELL_GREY" 158 200 3' \
     'pixels_are "$GREY" "20 535"' 'colour_near "$GREEN" 164 222'

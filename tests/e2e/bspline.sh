@@ -1,7 +1,5 @@
 #!/bin/bash
-# The real program opens on "DeBoor Splines" (blue frame and baseline, the drawing panel
-# 570 x 450 at (15, 25)); four clicks give one uniform cubic B-spline segment with its shells;
-# a degree or knot list typed into the edit boxes changes the curve at the next frame.
+# The start on "DeBoor Splines", its curve and shells, and the typed degree and knots.
 source "$(dirname "$0")/lib.sh"
 
 # Replaces the text of the edit box at the client point (x, y) with the third argument.

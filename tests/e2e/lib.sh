@@ -37,7 +37,7 @@ fail() {
 
 pass() { echo "PASS: $*"; }
 
-# Runs the command until it succeeds or the seconds run out; answers whether it succeeded.
+# Runs the command until it succeeds (answering 0) or the seconds run out (answering 1).
 poll() {
     local deadline=$((${EPOCHREALTIME//[!0-9]/} / 1000 + $1 * 1000))
     shift
@@ -121,8 +121,7 @@ expect_pixels() {
     done
 }
 
-# Waits for the white drawing panel at the points of the array PANEL_INSIDE and the grey frame
-# at those of FRAME, then checks both, naming the panel as the first argument.
+# The white drawing panel at the points of PANEL_INSIDE (named by $1), the grey frame at FRAME's.
 expect_layout() {
     poll 10 settles_to 'pixels_are "$WHITE" "${PANEL_INSIDE[@]}"' 'pixels_are "$GREY" "${FRAME[@]}"' || true
     expect_pixels "$WHITE" "$1" "${PANEL_INSIDE[@]}"

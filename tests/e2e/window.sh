@@ -1,9 +1,5 @@
 #!/bin/bash
-# The program's window: the grey frame with the white drawing panel inset at client (15, 25),
-# 570 x 450 above the B-spline's three rows of controls, following the window to 770 x 550
-# when the client area grows to 800 x 700; Escape and the window manager's close request end
-# the program cleanly, also after the window was minimised and restored or made wider than a
-# bitmap can be.
+# The window's layout as it is resized, minimised and restored, and the two ways to end it.
 source "$(dirname "$0")/lib.sh"
 
 start_desktop

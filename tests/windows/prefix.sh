@@ -1,7 +1,6 @@
 #!/bin/bash
-# Creates the Wine prefix of the Windows tests once (about 10 s), quietly and without a
-# display, and starts Wine for the tests. Wine's crash dialog would wait for a click
-# forever: it is switched off, so a crashing test fails at once.
+# Creates the tests' Wine prefix once (about 10 s), without a display, and starts Wine. Wine's
+# crash dialog would wait for a click forever: switched off, a crashing test fails at once.
 source "$(dirname "$0")/wine-lib.sh" "$1"
 READY=$WINEPREFIX/tessary-ready
 LOG=$WINE_HOME/prefix.log
