@@ -20,20 +20,20 @@ void HeadlessPlatform::resizeClient(std::int32_t width, std::int32_t height) {
 }
 
 void HeadlessPlatform::click(NativeHandle handle) {
-    HeadlessControl* target = liveControl(handle);
+    HeadlessControl* target = control(handle);
     if (target == nullptr) return;
     postTo(target->parent, WM_COMMAND, makeWParam(0, BN_CLICKED), handle);
 }
 
 void HeadlessPlatform::scroll(NativeHandle handle, std::uint32_t code, std::uint16_t thumbPosition) {
-    HeadlessControl* bar = liveControl(handle);
+    HeadlessControl* bar = control(handle);
     if (bar == nullptr) return;
     const std::uint32_t message = (bar->style & SBS_VERT) != 0 ? WM_VSCROLL : WM_HSCROLL;
     postTo(bar->parent, message, makeWParam(static_cast<std::uint16_t>(code), thumbPosition), handle);
 }
 
 void HeadlessPlatform::typeText(NativeHandle handle, const std::string& text) {
-    HeadlessControl* edit = liveControl(handle);
+    HeadlessControl* edit = control(handle);
     if (edit == nullptr) return;
     edit->text = text;
     edit->modified = true;
@@ -44,11 +44,6 @@ HeadlessControl* HeadlessPlatform::control(NativeHandle handle) {
     return found == controls.end() ? nullptr : &found->second;
 }
 
-HeadlessControl* HeadlessPlatform::liveControl(NativeHandle handle) {
-    HeadlessControl* found = control(handle);
-    return found != nullptr && !found->destroyed ? found : nullptr;
-}
-
 HeadlessWindow* HeadlessPlatform::window(NativeHandle handle) {
     auto found = windows.find(handle);
     return found == windows.end() ? nullptr : &found->second;
@@ -57,7 +52,7 @@ HeadlessWindow* HeadlessPlatform::window(NativeHandle handle) {
 std::vector<NativeHandle> HeadlessPlatform::liveControls(const std::string& className) const {
     std::vector<NativeHandle> live;
     for (const auto& [handle, state] : controls)
-        if (!state.destroyed && (className.empty() || state.className == className)) live.push_back(handle);
+        if (className.empty() || state.className == className) live.push_back(handle);
     return live;
 }
 
@@ -97,8 +92,8 @@ void HeadlessPlatform::destroyWindow(NativeHandle handle) {
         target->destroyed = true;
         queue.erase(std::remove_if(queue.begin(), queue.end(), [&](const Message& m) { return m.window == handle; }),
                     queue.end());
-    } else if (HeadlessControl* target = liveControl(handle)) {
-        target->destroyed = true;
+    } else if (controls.erase(handle) != 0) {
+        // Gone for good: handles are never reused, and the map stays as small as the live set.
         if (focus == handle) focus = 0;
     }
 }
@@ -170,7 +165,7 @@ NativeHandle HeadlessPlatform::createControl(const char* className, const char* 
 
 void HeadlessPlatform::setWindowPos(NativeHandle handle, std::int32_t x, std::int32_t y, std::int32_t width,
                                     std::int32_t height, std::uint32_t flags) {
-    HeadlessControl* target = liveControl(handle);
+    HeadlessControl* target = control(handle);
     if (target == nullptr) return;
     if ((flags & SWP_NOMOVE) == 0) {
         target->x = x;
@@ -183,13 +178,13 @@ void HeadlessPlatform::setWindowPos(NativeHandle handle, std::int32_t x, std::in
 }
 
 void HeadlessPlatform::invalidate(NativeHandle handle) {
-    if (HeadlessControl* target = liveControl(handle)) ++target->invalidations;
+    if (HeadlessControl* target = control(handle)) ++target->invalidations;
 }
 
 void HeadlessPlatform::setFocus(NativeHandle handle) { focus = handle; }
 
 LRESULT HeadlessPlatform::sendMessage(NativeHandle handle, std::uint32_t message, WPARAM wParam, LPARAM) {
-    HeadlessControl* target = liveControl(handle);
+    HeadlessControl* target = control(handle);
     if (target == nullptr) return 0;
     switch (message) {
     case BM_SETCHECK: target->checkMark = static_cast<std::int32_t>(wParam); return 0;
@@ -201,7 +196,7 @@ LRESULT HeadlessPlatform::sendMessage(NativeHandle handle, std::uint32_t message
 
 std::int32_t HeadlessPlatform::getWindowText(NativeHandle handle, char* buffer, std::int32_t size) {
     if (size <= 0) return 0;
-    HeadlessControl* target = liveControl(handle);
+    HeadlessControl* target = control(handle);
     const std::string text = target == nullptr ? "" : target->text;
     const std::size_t count = std::min(text.size(), static_cast<std::size_t>(size - 1));
     std::memcpy(buffer, text.data(), count);
@@ -210,11 +205,11 @@ std::int32_t HeadlessPlatform::getWindowText(NativeHandle handle, char* buffer, 
 }
 
 void HeadlessPlatform::setWindowText(NativeHandle handle, const char* text) {
-    if (HeadlessControl* target = liveControl(handle)) target->text = text == nullptr ? "" : text;
+    if (HeadlessControl* target = control(handle)) target->text = text == nullptr ? "" : text;
 }
 
 void HeadlessPlatform::setScrollRange(NativeHandle handle, std::int32_t minimum, std::int32_t maximum, bool) {
-    HeadlessControl* bar = liveControl(handle);
+    HeadlessControl* bar = control(handle);
     if (bar == nullptr) return;
     bar->scrollMin = minimum;
     bar->scrollMax = maximum;
@@ -222,16 +217,16 @@ void HeadlessPlatform::setScrollRange(NativeHandle handle, std::int32_t minimum,
 }
 
 void HeadlessPlatform::setScrollPos(NativeHandle handle, std::int32_t position, bool) {
-    HeadlessControl* bar = liveControl(handle);
+    HeadlessControl* bar = control(handle);
     if (bar != nullptr) bar->scrollPos = std::clamp(position, bar->scrollMin, std::max(bar->scrollMin, bar->scrollMax));
 }
 
 std::int32_t HeadlessPlatform::getScrollPos(NativeHandle handle) {
-    HeadlessControl* bar = liveControl(handle);
+    HeadlessControl* bar = control(handle);
     return bar == nullptr ? 0 : bar->scrollPos;
 }
 
 void HeadlessPlatform::copyControlImage(NativeHandle handle, Surface& target, std::int32_t x, std::int32_t y,
                                         std::int32_t width, std::int32_t height) {
-    if (HeadlessControl* source = liveControl(handle)) drawControlImage(*source, target, x, y, width, height);
+    if (HeadlessControl* source = control(handle)) drawControlImage(*source, target, x, y, width, height);
 }

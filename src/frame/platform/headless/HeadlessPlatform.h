@@ -28,7 +28,6 @@ struct HeadlessControl {
     std::int32_t scrollMin = 0, scrollMax = 100, scrollPos = 0;
     bool modified = false;  // set by user edits only
     std::int32_t invalidations = 0;
-    bool destroyed = false;
 
     bool isCheckBox() const { return className == "BUTTON" && (style & 0xF) == BS_CHECKBOX; }
 };
@@ -96,7 +95,6 @@ public:
                           std::int32_t height) override;
 
 private:
-    HeadlessControl* liveControl(NativeHandle handle);
     NativeHandle nextHandle() { return ++lastHandle; }
 
     NativeHandle lastHandle = 0x1000;
