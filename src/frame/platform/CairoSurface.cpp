@@ -44,12 +44,6 @@ void Surface::release() {
     pixels_ = nullptr;
 }
 
-void Surface::resize(std::int32_t width, std::int32_t height) {
-    Surface resized(width, height);
-    resized.blit(0, 0, width_, height_, *this, 0, 0);
-    swap(resized);  // the old pixels and context leave with `resized`
-}
-
 void Surface::swap(Surface& other) {
     std::swap(width_, other.width_);
     std::swap(height_, other.height_);

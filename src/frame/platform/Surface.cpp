@@ -10,3 +10,9 @@ void Surface::allocate(std::int32_t width, std::int32_t height) {
     if (width_ > 0 && height_ > 0 && !allocatePixels()) width_ = height_ = 0;
     fillRect(0, 0, width_, height_, rgb(255, 255, 255));
 }
+
+void Surface::resize(std::int32_t width, std::int32_t height) {
+    Surface resized(width, height);
+    resized.blit(0, 0, width_, height_, *this, 0, 0);
+    swap(resized);  // the old pixels and whatever holds them leave with `resized`
+}

@@ -95,12 +95,6 @@ void Surface::release() {
     pixels_ = nullptr;
 }
 
-void Surface::resize(std::int32_t width, std::int32_t height) {
-    Surface resized(width, height);
-    resized.blit(0, 0, width_, height_, *this, 0, 0);
-    swap(resized);  // the old bitmap and context leave with `resized`
-}
-
 void Surface::swap(Surface& other) {
     std::swap(context_, other.context_);
     std::swap(bitmap_, other.bitmap_);
