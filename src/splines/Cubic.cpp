@@ -3,7 +3,6 @@
 #include "ControlPoint.h"
 #include "GeneratorControls.h"
 #include "PixelPath.h"
-#include "SplineSolver.h"
 
 Cubic::Cubic(Panel* panel) : CurveGen(panel), row(*panel) {
     layout();
@@ -14,17 +13,16 @@ Cubic::~Cubic() { showControlPolygon(*panel, 1); }
 
 void Cubic::layout() { row.layout(); }
 
-// Nothing is kept between redraws: the whole system is built and solved each time.
 void Cubic::drawCurve(const std::vector<ControlPoint*>& points) {
-    SplineSolver solver;
+    solver.clearPoints();
     const std::int32_t r = row.resolution();
     const double h = r == 0 ? 1.0 : 1.0 / r;
     for (const ControlPoint* point : points) solver.addPoint(point->x, point->y);
     solver.solve(0);
-    for (std::size_t j = 0; j + 1 < points.size(); ++j) drawSegment(solver, static_cast<double>(j), h);
+    for (std::size_t j = 0; j + 1 < points.size(); ++j) drawSegment(static_cast<double>(j), h);
 }
 
-void Cubic::drawSegment(const SplineSolver& solver, double j, double h) {
+void Cubic::drawSegment(double j, double h) {
     std::int32_t x0 = 0, y0 = 0, x1 = 0, y1 = 0;
     const auto lineTo = [&](double t) {
         solver.evaluate(t, &x1, &y1);

@@ -3,8 +3,7 @@
 
 #include "CurveGen.h"
 #include "ResolutionRow.h"
-
-class SplineSolver;
+#include "SplineSolver.h"
 
 // The natural cubic spline through the control points, point k at t = k, drawn segment by
 // segment as a green polyline; the resolution bar sets the lines per segment. The control
@@ -19,7 +18,9 @@ public:
 
 private:
     // Samples at j + h, j + 2h, ... by a running sum below 1, then closes at exactly j + 1.
-    void drawSegment(const SplineSolver& solver, double j, double h);
+    void drawSegment(double j, double h);
 
     ResolutionRow row;
+    // Kept between redraws for its elimination record: a drag changes the points, not their count.
+    SplineSolver solver;
 };

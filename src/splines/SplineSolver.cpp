@@ -19,6 +19,10 @@ double& at(std::vector<double>& m, std::int32_t n, std::int32_t row, std::int32_
     return m[static_cast<std::size_t>(row) * static_cast<std::size_t>(n) + static_cast<std::size_t>(column)];
 }
 
+void exchangeRows(std::vector<double>& m, std::int32_t n, std::int32_t a, std::int32_t b) {
+    for (std::int32_t j = 0; j < n; ++j) std::swap(at(m, n, a, j), at(m, n, b, j));
+}
+
 double evaluateCoordinate(const GrowArray<double>& c, double t) {
     double total = 0.0;
     double power = 1.0;  // t^i, with 0^0 = 1
@@ -42,6 +46,14 @@ void SplineSolver::addPoint(std::int32_t x, std::int32_t y) {
     ys.append(y);
 }
 
+void SplineSolver::clearPoints() {
+    stale = 0;
+    xs.empty();
+    ys.empty();
+    xCoef.empty();
+    yCoef.empty();
+}
+
 void SplineSolver::solve(std::int32_t trace) {
     if (stale == 0) return;
     stale = 0;
@@ -52,6 +64,17 @@ void SplineSolver::solve(std::int32_t trace) {
     while (yCoef.count() < xCoef.count()) yCoef.append(0.0);
 
     const std::int32_t n = xs.count() + 2;
+    // A traced solve runs in full, so that it prints every stage.
+    if (trace == 0 && record.size() == n)
+        record.replay(xCoef, yCoef);
+    else
+        eliminate(n, trace);
+}
+
+// The right-hand sides take each stage from the record as it is written, so a full solve and a
+// replay do the same arithmetic on them.
+void SplineSolver::eliminate(std::int32_t n, std::int32_t trace) {
+    record.start(n);
     Matrix m(static_cast<std::size_t>(n) * static_cast<std::size_t>(n));
     for (std::int32_t row = 0; row < n; ++row)
         for (std::int32_t column = 0; column < n; ++column) at(m, n, row, column) = matrixEntry(column, row, n);
@@ -79,7 +102,9 @@ void SplineSolver::eliminateDownward(Matrix& m, std::int32_t n, std::int32_t tra
         const double p = at(m, n, best, r);
         if (!(p < -EPSILON || p > EPSILON)) continue;
         if (best != r) exchangeRows(m, n, r, best);
+        record.useDownwardPivot(r, best);
         for (std::int32_t k = r + 1; k < n; ++k) clearEntry(m, n, r, k);
+        record.replayDownward(r, xCoef, yCoef);
         traceRow(m, n, r, trace);
     }
 }
@@ -88,7 +113,9 @@ void SplineSolver::eliminateUpward(Matrix& m, std::int32_t n, std::int32_t trace
     for (std::int32_t r = n - 1; r >= 1; --r) {
         const double p = at(m, n, r, r);
         if (!(p < -EPSILON || p > EPSILON)) continue;
+        record.useUpwardPivot(r);
         for (std::int32_t k = r - 1; k >= 0; --k) clearEntry(m, n, r, k);
+        record.replayUpward(r, xCoef, yCoef);
         traceRow(m, n, r, trace);
     }
 }
@@ -99,12 +126,9 @@ void SplineSolver::divideRows(Matrix& m, std::int32_t n, std::int32_t trace) {
         const double d = at(m, n, r, r);
         if (d <= -EPSILON || d >= EPSILON) {
             at(m, n, r, r) = d / d;
-            xCoef[r] /= d;
-            yCoef[r] /= d;
-        } else {
-            xCoef[r] = 0.0;
-            yCoef[r] = 0.0;
+            record.setDivisor(r, d);
         }
+        record.replayDivision(r, xCoef, yCoef);
         traceRow(m, n, r, trace);
     }
 }
@@ -112,14 +136,7 @@ void SplineSolver::divideRows(Matrix& m, std::int32_t n, std::int32_t trace) {
 void SplineSolver::clearEntry(Matrix& m, std::int32_t n, std::int32_t pivot, std::int32_t target) {
     const double f = at(m, n, target, pivot) / at(m, n, pivot, pivot);
     for (std::int32_t j = pivot; j < n; ++j) at(m, n, target, j) -= f * at(m, n, pivot, j);
-    xCoef[target] -= f * xCoef[pivot];
-    yCoef[target] -= f * yCoef[pivot];
-}
-
-void SplineSolver::exchangeRows(Matrix& m, std::int32_t n, std::int32_t a, std::int32_t b) {
-    for (std::int32_t j = 0; j < n; ++j) std::swap(at(m, n, a, j), at(m, n, b, j));
-    std::swap(xCoef[a], xCoef[b]);
-    std::swap(yCoef[a], yCoef[b]);
+    record.multiplier(pivot, target) = f;
 }
 
 void SplineSolver::traceRow(const Matrix& m, std::int32_t n, std::int32_t row, std::int32_t trace) const {

@@ -1,6 +1,8 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <cstring>
+#include <random>
 #include <string>
 #include <vector>
 
@@ -37,6 +39,40 @@ TEST(SplineSolverTest, StaysWithinAPixelOfTheNaturalSplineForManyPoints) {
             ASSERT_NEAR(x, std::trunc(naturalSpline(xs, t)), 1.0) << count << " points, t " << t;
             ASSERT_NEAR(y, std::trunc(naturalSpline(ys, t)), 1.0) << count << " points, t " << t;
         }
+    }
+}
+
+std::vector<std::uint64_t> bits(const GrowArray<double>& values) {
+    std::vector<std::uint64_t> out(static_cast<std::size_t>(values.count()));
+    for (std::int32_t i = 0; i < values.count(); ++i) std::memcpy(&out[static_cast<std::size_t>(i)], &values[i], 8);
+    return out;
+}
+
+// One solver reused over polygons in this order replays the last solve of the same count. One point
+// passes rows over; repeated points repeat right-hand sides; a traced solve is a full one.
+TEST(SplineSolverTest, AReplayedSolveGivesAFreshSolvesCoefficientsBitForBit) {
+    const struct { std::int32_t count; bool repeated, traced; } polygons[] = {
+        {40, false, false}, {40, true, false}, {7, true, true},    {7, false, false}, {40, false, false},
+        {1, false, true},   {1, false, false}, {2, true, false},   {300, false, false}, {300, true, false}};
+    std::mt19937 random(14);
+    SplineSolver reused;
+    for (const auto& polygon : polygons) {
+        SplineSolver fresh;
+        reused.clearPoints();
+        std::int32_t x = 0, y = 0;
+        for (std::int32_t k = 0; k < polygon.count; ++k) {
+            if (!polygon.repeated || k % 3 == 0)
+                x = static_cast<std::int32_t>(random() % 2001) - 500, y = static_cast<std::int32_t>(random() % 2001) - 500;
+            fresh.addPoint(x, y), reused.addPoint(x, y);
+        }
+        testing::internal::CaptureStdout();
+        fresh.solve(polygon.traced);
+        const std::string freshTrace = testing::internal::GetCapturedStdout();
+        testing::internal::CaptureStdout();
+        reused.solve(polygon.traced);
+        EXPECT_EQ(testing::internal::GetCapturedStdout(), freshTrace) << polygon.count << " points";
+        EXPECT_EQ(bits(reused.xCoefficients()), bits(fresh.xCoefficients())) << polygon.count << " points";
+        EXPECT_EQ(bits(reused.yCoefficients()), bits(fresh.yCoefficients())) << polygon.count << " points";
     }
 }
 
