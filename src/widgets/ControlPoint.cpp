@@ -48,23 +48,24 @@ void ControlPoint::attached() { clampInto(owner->width, owner->height); }
 void ControlPoint::update() {
     const MouseState& win = owner->window->mouse;
     if (dragging != 0 && leftDown(win)) {
-        // The test subtracts the grab offset while follow() places at mouse minus offset, so a
-        // drag with an offset redraws on every frame, even while the mouse rests.
-        if (std::int64_t{owner->x} + x - grabDx != win.x || std::int64_t{owner->y} + y - grabDy != win.y)
-            follow(owner->mouse.x, owner->mouse.y);
+        follow(owner->mouse.x, owner->mouse.y);
     } else if (leftWasDown == 0 && leftDown(win) && hit()) {
         dragging = 1;
         grabDx = owner->mouse.x - x;
         grabDy = owner->mouse.y - y;
-        draw();
+        showLook();
     } else if (dragging != 0) {
         dragging = 0;
-        draw();
-        // Drawn into the back buffer only, the idle look would reach the window at some later
-        // redraw; the released point should turn red at once.
-        owner->dirty = 1;
+        showLook();
     }
     leftWasDown = leftDown(win) ? 1 : 0;
+}
+
+// Drawn into the back buffer only, the new look would reach the window at some later redraw;
+// a grabbed point should turn green, and a released one red, at once.
+void ControlPoint::showLook() {
+    draw();
+    owner->dirty = 1;
 }
 
 void ControlPoint::draw() {
@@ -84,9 +85,12 @@ bool ControlPoint::clampInto(std::int32_t width, std::int32_t height) {
     return movedX || movedY;
 }
 
+// Only a change of position redraws: a point held still, or held against the panel's edge, would
+// redraw the same pixels every frame.
 void ControlPoint::follow(std::int32_t mouseX, std::int32_t mouseY) {
+    const std::int32_t oldX = x, oldY = y;
     x = saturate(std::int64_t{mouseX} - grabDx);
     y = saturate(std::int64_t{mouseY} - grabDy);
-    owner->dirty = 1;
     clampInto(owner->width, owner->height);
+    if (x != oldX || y != oldY) owner->dirty = 1;
 }

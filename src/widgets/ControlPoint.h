@@ -24,4 +24,5 @@ private:
     // Answers whether any bound had to be applied.
     bool clampInto(std::int32_t width, std::int32_t height);
     void follow(std::int32_t mouseX, std::int32_t mouseY);
+    void showLook();
 };

@@ -9,6 +9,12 @@ namespace {
 
 const std::vector<Vec2> ARCH = {{50, 400}, {150, 40}, {400, 40}, {520, 380}};
 
+struct RedrawCounter : Object {
+    RedrawCounter() : Object(0) {}
+    void draw() override { ++count; }
+    int count = 0;
+};
+
 class DrawingPanelTest : public DrawingSceneFixture {
 protected:
     void expectAt(std::size_t index, std::int32_t x, std::int32_t y) {
@@ -17,6 +23,12 @@ protected:
     void place(const std::vector<Vec2>& points) {
         headless->click(control(0)->handle);  // "Clear"
         for (const Vec2& p : points) clickIn(static_cast<std::int32_t>(p.x), static_cast<std::int32_t>(p.y));
+    }
+    std::vector<Colour> shownPanel() {
+        std::vector<Colour> pixels;
+        for (std::int32_t y = 0; y < drawingPanel->height; ++y)
+            for (std::int32_t x = 0; x < drawingPanel->width; ++x) pixels.push_back(shownIn(x, y));
+        return pixels;
     }
     // Whether green shows within 2 pixels of the Bézier curve of ARCH, clear of its end markers.
     bool followsArch() {
@@ -50,6 +62,26 @@ TEST_F(DrawingPanelTest, DraggedPointsKeepTheirOffsetsAndShowGreenUntilReleased)
     EXPECT_EQ(shownIn(212, 150), GREEN);
     releaseIn(204, 150);
     EXPECT_EQ(shownIn(212, 150), RED);
+}
+
+// Held still just after an off-centre grab, in the middle or against an edge, a point redraws
+// nothing, yet the window shows what a redraw shows.
+TEST_F(DrawingPanelTest, APointHeldStillRedrawsNothing) {
+    selectTab(CUBIC_TAB);
+    place(ARCH);
+    auto* counter = new RedrawCounter;
+    drawingPanel->addObject(counter);
+    pressIn(152, 43);
+    for (const auto& [x, y] : {std::pair{152, 43}, {300, 203}, {-500, 2000}}) {
+        moveIn(x, y);
+        const std::vector<Colour> held = shownPanel();
+        counter->count = 0;
+        for (int frame = 0; frame < 3; ++frame) moveIn(x, y);
+        EXPECT_EQ(counter->count, 0) << x << "," << y;
+        drawingPanel->dirty = 1;
+        moveIn(x, y);
+        EXPECT_TRUE(shownPanel() == held) << x << "," << y;
+    }
 }
 
 // The panel's edges count as inside, no pixel beyond; the clamp at the far ones puts the point out of reach.
