@@ -7,6 +7,7 @@
 #include <chrono>
 #include <memory>
 #include <string>
+#include <utility>
 
 #include "ControlManager.h"
 #include "ControlPoint.h"
@@ -150,17 +151,21 @@ void idleFrame(benchmark::State& state) {
     for (auto _ : state) bench.window->update();
 }
 
-// The left button holds a point while the cursor moves a pixel each frame.
-void dragFrame(benchmark::State& state) {
-    BenchScene bench;
-    bench.select(bench.scene.tab->entries.size() - 1);
-    bench.addPoints(16);
-    const ControlPoint& grabbed = *bench.scene.manager->points[3];
+// Presses the left button `offset` pixels right of point `index`'s centre; answers the cursor.
+std::pair<int, int> grab(BenchScene& bench, std::size_t index, int offset) {
+    const ControlPoint& grabbed = *bench.scene.manager->points[index];
     const Panel& drawing = *bench.scene.drawingPanel;
-    int x = drawing.x + grabbed.x, y = drawing.y + grabbed.y;
-    bench.headless->setCursor(x, y);
+    const std::pair<int, int> cursor{drawing.x + grabbed.x + offset, drawing.y + grabbed.y};
+    bench.headless->setCursor(cursor.first, cursor.second);
     bench.headless->post(WM_LBUTTONDOWN);
     bench.window->update();
+    return cursor;
+}
+
+// The left button holds a point while the cursor moves a pixel each frame.
+void dragRepeatedly(benchmark::State& state, BenchScene& bench) {
+    const Panel& drawing = *bench.scene.drawingPanel;
+    auto [x, y] = grab(bench, 3, 0);
     int step = 1;
     for (auto _ : state) {
         x += step;
@@ -168,6 +173,32 @@ void dragFrame(benchmark::State& state) {
         bench.headless->setCursor(x, y);
         bench.window->update();
     }
+}
+
+void dragFrame(benchmark::State& state) {
+    BenchScene bench;
+    bench.select(bench.scene.tab->entries.size() - 1);
+    bench.addPoints(16);
+    dragRepeatedly(state, bench);
+}
+
+// Cubic Splines (the second entry), at its initial or maximum resolution.
+void cubicDragFrame(benchmark::State& state) {
+    BenchScene bench;
+    bench.select(1);
+    bench.addPoints(static_cast<int>(state.range(0)));
+    if (state.range(1) != 0) bench.resolutionBar()->setPosition(20);
+    bench.window->update();
+    dragRepeatedly(state, bench);
+}
+
+// The idle frame's scene with a point grabbed off its centre and held still.
+void heldStillFrame(benchmark::State& state) {
+    BenchScene bench;
+    bench.select(bench.scene.tab->entries.size() - 1);
+    bench.addPoints(16);
+    grab(bench, 3, 2);
+    for (auto _ : state) bench.window->update();
 }
 
 void registerAll() {
@@ -198,7 +229,15 @@ void registerAll() {
                 ->Iterations(1)
                 ->Unit(benchmark::kSecond);
     benchmark::RegisterBenchmark("frame/idle", idleFrame)->Unit(benchmark::kMicrosecond);
+    benchmark::RegisterBenchmark("frame/heldStill", heldStillFrame)->Unit(benchmark::kMicrosecond);
     benchmark::RegisterBenchmark("frame/drag", dragFrame)->Unit(benchmark::kMillisecond);
+    benchmark::RegisterBenchmark("frame/drag/Cubic Splines", cubicDragFrame)
+        ->ArgNames({"points", "maxRes"})
+        ->Args({256, 0})
+        ->Args({256, 1})
+        ->Args({1000, 0})
+        ->Args({1000, 1})
+        ->Unit(benchmark::kMillisecond);
 }
 
 }  // namespace

@@ -1,7 +1,9 @@
 #include "SplineSolver.h"
 
+#include <algorithm>
 #include <cmath>
 #include <cstdio>
+#include <limits>
 #include <utility>
 
 #include "Saturate.h"
@@ -23,19 +25,59 @@ void exchangeRows(std::vector<double>& m, std::int32_t n, std::int32_t a, std::i
     for (std::int32_t j = 0; j < n; ++j) std::swap(at(m, n, a, j), at(m, n, b, j));
 }
 
-double evaluateCoordinate(const GrowArray<double>& c, double t) {
-    double total = 0.0;
-    double power = 1.0;  // t^i, with 0^0 = 1
-    for (std::int32_t i = 0; i < c.count(); ++i) {
-        if (i <= 3) {
-            total += c[i] * power;
-            power *= t;
-        } else if (t > i - 3) {
-            const double u = t - i + 3;
-            total += c[i] * (u * u * u);
-        }
+// Up to LANES parameters side by side, each lane with the operations of one scalar sum in the
+// same order, so every lane is bit for bit the scalar result and the compiler's vector lanes can
+// carry them.
+constexpr std::int32_t LANES = 8;
+
+struct Lanes {
+    double t[LANES], x[LANES], y[LANES];
+    double power[LANES];  // t^i, with 0^0 = 1
+};
+
+// Adds ci (t - i + 3)^3 to the lanes whose t lies beyond the knot i - 3: lane by lane when
+// MASKED, else to every lane (all of them lie beyond it).
+template <bool MASKED>
+void addTruncatedTerm(Lanes& lanes, double cx, double cy, std::int32_t i) {
+    const double knot = i - 3, shift = i;
+    // Kept a loop: unrolled in full, the lanes were left scalar.
+#pragma GCC unroll 1
+    for (std::int32_t l = 0; l < LANES; ++l) {
+        const double u = lanes.t[l] - shift + 3;
+        const double cube = u * u * u;
+        const double x = lanes.x[l] + cx * cube, y = lanes.y[l] + cy * cube;
+        const bool beyond = !MASKED || lanes.t[l] > knot;
+        lanes.x[l] = beyond ? x : lanes.x[l];
+        lanes.y[l] = beyond ? y : lanes.y[l];
     }
-    return total;
+}
+
+void evaluateLanes(const GrowArray<double>& xc, const GrowArray<double>& yc, const double* t, std::int32_t count,
+                   std::int32_t* x, std::int32_t* y) {
+    Lanes lanes;
+    double lowest = std::numeric_limits<double>::max(), highest = std::numeric_limits<double>::lowest();
+    for (std::int32_t l = 0; l < LANES; ++l) {
+        lanes.t[l] = t[l < count ? l : 0];
+        lowest = std::min(lowest, lanes.t[l]);
+        highest = std::max(highest, lanes.t[l]);
+        lanes.x[l] = lanes.y[l] = 0.0;
+        lanes.power[l] = 1.0;
+    }
+    const std::int32_t m = xc.count();
+    for (std::int32_t i = 0; i < m && i <= 3; ++i)
+        for (std::int32_t l = 0; l < LANES; ++l) {
+            lanes.x[l] += xc[i] * lanes.power[l];
+            lanes.y[l] += yc[i] * lanes.power[l];
+            lanes.power[l] *= lanes.t[l];
+        }
+    // From the first knot at or beyond a parameter on, that lane takes no more terms.
+    std::int32_t i = 4;
+    for (; i < m && lowest > i - 3; ++i) addTruncatedTerm<false>(lanes, xc[i], yc[i], i);
+    for (; i < m && highest > i - 3; ++i) addTruncatedTerm<true>(lanes, xc[i], yc[i], i);
+    for (std::int32_t l = 0; l < count; ++l) {
+        x[l] = saturateToInt32(lanes.x[l]);
+        y[l] = saturateToInt32(lanes.y[l]);
+    }
 }
 
 }  // namespace
@@ -145,9 +187,11 @@ void SplineSolver::traceRow(const Matrix& m, std::int32_t n, std::int32_t row, s
     printSystem(m, n, xCoef, yCoef);
 }
 
-void SplineSolver::evaluate(double t, std::int32_t* x, std::int32_t* y) const {
-    *x = saturateToInt32(evaluateCoordinate(xCoef, t));
-    *y = saturateToInt32(evaluateCoordinate(yCoef, t));
+void SplineSolver::evaluate(double t, std::int32_t* x, std::int32_t* y) const { evaluate(&t, 1, x, y); }
+
+void SplineSolver::evaluate(const double* t, std::int32_t count, std::int32_t* x, std::int32_t* y) const {
+    for (std::int32_t first = 0; first < count; first += LANES)
+        evaluateLanes(xCoef, yCoef, t + first, std::min(count - first, LANES), x + first, y + first);
 }
 
 double SplineSolver::matrixEntry(std::int32_t column, std::int32_t row, std::int32_t n) {

@@ -21,11 +21,15 @@ public:
     // The spline's point at t, each coordinate truncated toward zero (saturating at the int32
     // range); (0, 0) before a solve.
     void evaluate(double t, std::int32_t* x, std::int32_t* y) const;
+    // The points at `count` parameters, the same as one by one.
+    void evaluate(const double* t, std::int32_t count, std::int32_t* x, std::int32_t* y) const;
+
+    // c0 ... c(n-1) of the last solve.
+    const GrowArray<double>& xCoefficients() const { return xCoef; }
+    const GrowArray<double>& yCoefficients() const { return yCoef; }
 
     // Row r < n - 2 interpolates point r; row n - 2 is s''(0) = 0, row n - 1 is s''(P - 1) = 0.
     static double matrixEntry(std::int32_t column, std::int32_t row, std::int32_t n);
-    const GrowArray<double>& xCoefficients() const { return xCoef; }
-    const GrowArray<double>& yCoefficients() const { return yCoef; }
 
     static void printSystem(const std::vector<double>& matrix, std::int32_t n, const GrowArray<double>& xRhs,
                             const GrowArray<double>& yRhs);
