@@ -30,10 +30,10 @@ void Cubic::drawSegment(double j, double h, std::int32_t& x, std::int32_t& y) {
     parameters.clear();
     for (double s = h; s < 1; s += h) parameters.push_back(j + s);
     parameters.push_back(j + 1);
-    xs.assign(1, x);
-    ys.assign(1, y);
     xs.resize(parameters.size() + 1);
     ys.resize(parameters.size() + 1);
+    xs[0] = x;
+    ys[0] = y;
     solver.evaluate(parameters.data(), static_cast<std::int32_t>(parameters.size()), &xs[1], &ys[1]);
     for (std::size_t k = 1; k < xs.size(); ++k)
         panel->drawLine(xs[k - 1], ys[k - 1], xs[k], ys[k], CURVE_PEN_WIDTH, CURVE_COLOUR.red, CURVE_COLOUR.green,
