@@ -10,8 +10,8 @@
 PACKAGES := cmake make g++ pkg-config libfltk1.3-dev libcairo2-dev libx11-dev fonts-dejavu-core
 # Only the tests need these: GoogleTest, and an X server with the tools that drive it.
 TEST_PACKAGES := libgtest-dev xvfb xauth xdotool imagemagick x11-utils openbox wmctrl lintian
-# dpkg-shlibdeps finds the package's dependencies.
-PACKAGE_PACKAGES := dpkg-dev
+# CPack finds the package's dependencies with file and dpkg-shlibdeps.
+PACKAGE_PACKAGES := dpkg-dev file
 BENCH_PACKAGES := libbenchmark-dev
 # The Windows build and its tests under Wine.
 WINDOWS_PACKAGES := g++-mingw-w64-x86-64-posix wine wine64 fonts-wine
