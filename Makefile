@@ -4,10 +4,14 @@
 # make bench: build the benchmarks in Release and print their table.
 # make windows: build the Windows program, build/windows/tessary.exe, with mingw-w64.
 # make fuzz: fuzz the knot and degree texts with libFuzzer (clang) for FUZZ_SECONDS seconds.
+# make package: the Debian package build/release/tessary_<version>_amd64.deb, made by CPack.
+# make pictures: the README's pictures in docs/, made by the Linux program and tessary.exe.
 
 PACKAGES := cmake make g++ pkg-config libfltk1.3-dev libcairo2-dev libx11-dev fonts-dejavu-core
 # Only the tests need these: GoogleTest, and an X server with the tools that drive it.
-TEST_PACKAGES := libgtest-dev xvfb xauth xdotool imagemagick x11-utils openbox wmctrl
+TEST_PACKAGES := libgtest-dev xvfb xauth xdotool imagemagick x11-utils openbox wmctrl lintian
+# CPack finds the package's dependencies with file and dpkg-shlibdeps.
+PACKAGE_PACKAGES := dpkg-dev file
 BENCH_PACKAGES := libbenchmark-dev
 # The Windows build and its tests under Wine.
 WINDOWS_PACKAGES := g++-mingw-w64-x86-64-posix wine wine64 fonts-wine
@@ -19,7 +23,7 @@ FUZZ_DIR := build/fuzz
 FUZZ_SECONDS ?= 60
 
 .PHONY: run test bench fuzz deps test-deps bench-deps debug release windows windows-deps windows-configure \
-        test-windows clean
+        test-windows package package-deps test-package pictures clean
 
 # The display is checked first, so that nothing is built for a program that cannot start.
 run:
@@ -33,6 +37,7 @@ run:
 test: debug
 	cd $(DEBUG_DIR) && ctest --output-on-failure -j1
 	@grep -h '^stress: \|^fuzz: ' $(DEBUG_DIR)/Testing/Temporary/LastTest.log
+	@$(MAKE) --no-print-directory test-package
 	@$(MAKE) --no-print-directory test-windows
 
 bench: bench-deps release
@@ -65,6 +70,9 @@ deps:
 test-deps:
 	@$(call install_missing,$(TEST_PACKAGES),)
 
+package-deps:
+	@$(call install_missing,$(PACKAGE_PACKAGES),)
+
 bench-deps:
 	@$(call install_missing,$(BENCH_PACKAGES),)
 
@@ -78,6 +86,19 @@ debug: deps test-deps
 release: deps
 	cmake -S . -B $(RELEASE_DIR) -DCMAKE_BUILD_TYPE=Release -DBUILD_TESTING=OFF >/dev/null
 	cmake --build $(RELEASE_DIR) -j$(JOBS) --target tessary
+
+package: release package-deps
+	rm -f $(RELEASE_DIR)/tessary_*.deb
+	cd $(RELEASE_DIR) && cpack
+
+test-package: package test-deps
+	bash tests/package.sh $(RELEASE_DIR)/tessary_*.deb
+
+# The Windows picture runs in the tests' Wine prefix.
+pictures: release test-deps windows
+	bash docs/pictures.sh $(RELEASE_DIR)/tessary
+	bash tests/windows/prefix.sh $(CURDIR)/$(WINDOWS_DIR)/wine
+	WINDOWS_PICTURE=1 bash tests/windows/e2e.sh $(CURDIR)/$(WINDOWS_DIR)/wine docs/pictures.sh $(WINDOWS_DIR)/tessary.exe
 
 # The program alone, or with its tests for test-windows (WINDOWS_TESTS=ON).
 WINDOWS_TESTS ?= OFF
