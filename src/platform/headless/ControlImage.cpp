@@ -27,22 +27,23 @@ void drawScrollBar(const HeadlessControl& bar, Surface& target, std::int32_t x, 
 void drawCheckBox(const HeadlessControl& box, Surface& target, std::int32_t x, std::int32_t y, std::int32_t h) {
     const std::int32_t top = y + (h - 13) / 2;
     frame(target, x, top, x + 13, top + 13, WHITE);
-    if (box.checkMark != 0) target.fillRect(x + 3, top + 3, x + 10, top + 10, BLACK);
+    if (box.checkMark) target.fillRect(x + 3, top + 3, x + 10, top + 10, BLACK);
     target.drawText(x + 17, top, box.text.c_str());
 }
 }  // namespace
 
 void drawControlImage(const HeadlessControl& control, Surface& target, std::int32_t x, std::int32_t y,
                       std::int32_t width, std::int32_t height) {
-    if (control.className == "SCROLLBAR") {
-        drawScrollBar(control, target, x, y, width, height);
-    } else if (control.isCheckBox()) {
-        drawCheckBox(control, target, x, y, height);
-    } else if (control.className == "BUTTON") {
+    switch (control.role) {
+    case HeadlessControl::Role::ScrollBar: drawScrollBar(control, target, x, y, width, height); break;
+    case HeadlessControl::Role::CheckBox: drawCheckBox(control, target, x, y, height); break;
+    case HeadlessControl::Role::PushButton:
         frame(target, x, y, x + width, y + height, FACE);
         target.drawText(x + 6, y + (height - 13) / 2, control.text.c_str());
-    } else {
+        break;
+    case HeadlessControl::Role::EditBox:
         frame(target, x, y, x + width, y + height, WHITE);
         target.drawText(x + 3, y + (height - 13) / 2, control.text.c_str());
+        break;
     }
 }
