@@ -17,7 +17,7 @@ std::int32_t relative(std::int32_t windowCoordinate, std::int32_t panelPosition)
 }  // namespace
 
 Panel::Panel(Window* window, std::int32_t width, std::int32_t height)
-    : width(width), height(height), window(window), backBuffer(std::make_unique<Surface>(width, height)) {}
+    : width(width), height(height), window(window), backBuffer(createSurface(width, height)) {}
 
 Panel::~Panel() {
     for (Panel* child : children) delete child;
@@ -84,7 +84,7 @@ void Panel::repaint() {
 }
 
 void Panel::resize(std::int32_t newWidth, std::int32_t newHeight) {
-    backBuffer = std::make_unique<Surface>(newWidth, newHeight);
+    backBuffer = createSurface(newWidth, newHeight);
     width = newWidth;
     height = newHeight;
     const std::size_t objectCount = objects.size();

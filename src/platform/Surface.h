@@ -4,22 +4,15 @@
 // bottom row, a line leaves out its end pixel and draws nothing when both ends fall on
 // the same pixel, text goes top-left at (x, y) on a transparent background.
 // Pixels are 32-bit 0x00RRGGBB words, the format of X11 displays and of 32-bit DIB sections.
-// The implementation is chosen at build time: on Linux a cairo image surface drawn by our
-// Raster (cairo draws only the text), on Windows a DIB section in a memory device context
-// drawn by GDI itself.
+// Each backend supplies the image library behind it (createSurface); lines, rectangles,
+// ellipses and copies are our Raster's and ours on those pixels unless the library draws
+// them itself.
 #include <cstdint>
+#include <memory>
 
 #include "Messages.h"
 #include "Raster.h"
 #include "Rect.h"
-
-#ifdef _WIN32
-struct HDC__;
-struct HBITMAP__;
-#else
-typedef struct _cairo cairo_t;
-typedef struct _cairo_surface cairo_surface_t;
-#endif
 
 class Surface {
 public:
@@ -27,31 +20,26 @@ public:
     // this much; where even that cannot be had, the surface is empty and draws nothing.
     static constexpr std::int32_t LARGEST_SIDE = 32767;
 
-    // Contents start white; callers draw the background they want.
-    Surface(std::int32_t width, std::int32_t height);
-#ifdef _WIN32
-    // Draws straight into a window's own device context, which stays the window's; there
-    // are no pixels to read.
-    Surface(HDC__* windowContext, std::int32_t width, std::int32_t height);
-#endif
-    ~Surface();
+    virtual ~Surface() = default;
     Surface(const Surface&) = delete;
     Surface& operator=(const Surface&) = delete;
 
     std::int32_t width() const { return width_; }
     std::int32_t height() const { return height_; }
 
-    void fillRect(std::int32_t left, std::int32_t top, std::int32_t right, std::int32_t bottom, Colour colour);
-    void drawLine(std::int32_t x1, std::int32_t y1, std::int32_t x2, std::int32_t y2, std::int32_t penWidth,
-                  Colour colour);
+    virtual void fillRect(std::int32_t left, std::int32_t top, std::int32_t right, std::int32_t bottom,
+                          Colour colour);
+    virtual void drawLine(std::int32_t x1, std::int32_t y1, std::int32_t x2, std::int32_t y2, std::int32_t penWidth,
+                          Colour colour);
     // Outline with the pen and fill with the brush, inside the box (left, top)-(right, bottom);
-    // a pen wider than 1 is one pixel on Linux and GDI's geometric pen on Windows.
-    void drawEllipse(std::int32_t left, std::int32_t top, std::int32_t right, std::int32_t bottom,
-                     std::int32_t penWidth, Colour lineColour, Colour fillColour);
-    void drawText(std::int32_t x, std::int32_t y, const char* text);
-    // Copies width x height pixels from (sourceX, sourceY) of source, another surface, to (x, y) here.
-    void blit(std::int32_t x, std::int32_t y, std::int32_t width, std::int32_t height, const Surface& source,
-              std::int32_t sourceX, std::int32_t sourceY);
+    // a pen wider than 1 is one pixel on our Raster and GDI's geometric pen on Windows.
+    virtual void drawEllipse(std::int32_t left, std::int32_t top, std::int32_t right, std::int32_t bottom,
+                             std::int32_t penWidth, Colour lineColour, Colour fillColour);
+    virtual void drawText(std::int32_t x, std::int32_t y, const char* text) = 0;
+    // Copies width x height pixels from (sourceX, sourceY) of source, another surface of the
+    // same backend, to (x, y) here.
+    virtual void blit(std::int32_t x, std::int32_t y, std::int32_t width, std::int32_t height, const Surface& source,
+                      std::int32_t sourceX, std::int32_t sourceY);
     // A new size; the overlapping part of the old contents stays, the rest is white.
     void resize(std::int32_t width, std::int32_t height);
 
@@ -60,41 +48,30 @@ public:
         const std::uint32_t* pixels = row(y);
         return pixels == nullptr || x < 0 || x >= width_ ? 0 : Raster::swapRedBlue(pixels[x]);
     }
-    const std::uint32_t* row(std::int32_t y) const;
+    virtual const std::uint32_t* row(std::int32_t y) const;
 
     // Everything drawn since the last clearDamage(), so a window presents only what changed.
     // A new or resized surface is damaged all over.
     const Rect& damage() const { return damage_; }
     void clearDamage() { damage_ = Rect{}; }
 
-#ifdef _WIN32
-    // For the backend's BitBlt from and to other device contexts.
-    HDC__* deviceContext() const { return context_; }
-#endif
+protected:
+    Surface() = default;
 
-private:
+    // For the constructors of the backends' surfaces: a size the image libraries hold, and
+    // an empty surface rather than an abort where they refuse even that; contents white.
     void allocate(std::int32_t width, std::int32_t height);
     // The image library's bitmap of width_ x height_; false where it refuses one.
-    bool allocatePixels();
-    void release();
-    void swap(Surface& other);
-
+    virtual bool allocatePixels() = 0;
+    // Exchanges everything with another surface of the same backend.
+    virtual void swap(Surface& other);
     Raster raster() { return Raster(pixels_, stride_, width_, height_, damage_); }
-#ifdef _WIN32
-    void collectDamage();
-    Raster rasterAfterGdi();
 
-    HDC__* context_ = nullptr;
-    HBITMAP__* bitmap_ = nullptr;  // null for a window's context
-    void* previousBitmap_ = nullptr;
-#else
-    cairo_t* context();
-
-    cairo_surface_t* surface_ = nullptr;
-    cairo_t* cairo_ = nullptr;
-#endif
     std::int32_t width_ = 0, height_ = 0;
     std::uint32_t* pixels_ = nullptr;  // null when either side is 0
     std::int64_t stride_ = 0;          // in pixels
     Rect damage_;
 };
+
+// A surface of the image library of the backend this program is linked with; contents white.
+std::unique_ptr<Surface> createSurface(std::int32_t width, std::int32_t height);

@@ -88,7 +88,7 @@ NativeHandle HeadlessPlatform::createWindow(const char* className, const char* t
     created.title = title;
     created.x = x;
     created.y = y;
-    created.surface = std::make_unique<Surface>(clientWidth, clientHeight);
+    created.surface = createSurface(clientWidth, clientHeight);
     if (mainWindowHandle == 0) mainWindowHandle = handle;
     return handle;
 }

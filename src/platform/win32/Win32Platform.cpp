@@ -89,13 +89,13 @@ Size Win32Platform::clientSize(NativeHandle window) {
 Surface* Win32Platform::getDC(NativeHandle window) {
     const Size size = clientSize(window);
     auto& context = contexts[window];
-    context = std::make_unique<Surface>(GetDC(hwndOf(window)), size.width, size.height);
+    context = std::make_unique<GdiSurface>(GetDC(hwndOf(window)), size.width, size.height);
     return context.get();
 }
 
 void Win32Platform::releaseDC(NativeHandle window, Surface* context) {
     if (context == nullptr) return;
-    ReleaseDC(hwndOf(window), context->deviceContext());
+    ReleaseDC(hwndOf(window), static_cast<GdiSurface*>(context)->deviceContext());  // made by getDC
     contexts.erase(window);
 }
 
@@ -199,7 +199,7 @@ void Win32Platform::copyControlImage(NativeHandle control, Surface& target, std:
                                      std::int32_t width, std::int32_t height) {
     HDC context = GetDC(hwndOf(control));
     {
-        const Surface image(context, width, height);
+        const GdiSurface image(context, width, height);
         target.blit(x, y, width, height, image, 0, 0);
     }
     ReleaseDC(hwndOf(control), context);

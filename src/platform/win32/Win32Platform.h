@@ -6,6 +6,7 @@
 #include <memory>
 #include <string>
 
+#include "GdiSurface.h"
 #include "Platform.h"
 
 struct tagPAINTSTRUCT;
@@ -57,6 +58,6 @@ public:
 
 private:
     // Each window's device context from getDC until releaseDC, as a surface.
-    std::map<NativeHandle, std::unique_ptr<Surface>> contexts;
+    std::map<NativeHandle, std::unique_ptr<GdiSurface>> contexts;
     std::unique_ptr<tagPAINTSTRUCT> paint;  // between beginPaint and endPaint
 };
