@@ -1,16 +1,12 @@
 #include "ControlPoint.h"
 
-#include <algorithm>
 #include <cstdlib>
 
 #include "Panel.h"
+#include "Saturate.h"
 #include "Window.h"
 
 namespace {
-
-std::int32_t saturate(std::int64_t value) {
-    return static_cast<std::int32_t>(std::clamp<std::int64_t>(value, INT32_MIN, INT32_MAX));
-}
 
 // Lower bound first, then the upper one, so in a panel narrower than 2r the upper bound wins.
 bool clampAxis(std::int32_t& value, std::int32_t radius, std::int32_t size) {
@@ -19,7 +15,7 @@ bool clampAxis(std::int32_t& value, std::int32_t radius, std::int32_t size) {
         value = radius;
         moved = true;
     }
-    const std::int32_t upper = saturate(std::int64_t{size} - radius);
+    const std::int32_t upper = saturateToInt32(std::int64_t{size} - radius);
     if (value > upper) {
         value = upper;
         moved = true;
@@ -85,8 +81,8 @@ bool ControlPoint::clampInto(std::int32_t width, std::int32_t height) {
 }
 
 void ControlPoint::follow(std::int32_t mouseX, std::int32_t mouseY) {
-    x = saturate(std::int64_t{mouseX} - grabDx);
-    y = saturate(std::int64_t{mouseY} - grabDy);
+    x = saturateToInt32(std::int64_t{mouseX} - grabDx);
+    y = saturateToInt32(std::int64_t{mouseY} - grabDy);
     owner->dirty = 1;
     clampInto(owner->width, owner->height);
 }
