@@ -1,5 +1,6 @@
 #include "CheckBox.h"
 
+#include "Palette.h"
 #include "Platform.h"
 #include "Window.h"
 
@@ -8,7 +9,7 @@ CheckBox::CheckBox(Window* window, std::int32_t x, std::int32_t y, std::int32_t 
     : Control(window, x, y, width, height) {
     handle = platform().createCheckBox(text, x, y, width, height, window->nativeHandle());
     // The frame panel's grey, so the box blends into it.
-    brush = platform().createSolidBrush(rgb(200, 200, 200));
+    brush = platform().createSolidBrush(rgb(FRAME_PANEL_COLOUR.red, FRAME_PANEL_COLOUR.green, FRAME_PANEL_COLOUR.blue));
     setChecked(0);
 }
 

@@ -2,6 +2,7 @@
 
 #include <cstdlib>
 
+#include "Palette.h"
 #include "Panel.h"
 #include "Saturate.h"
 #include "Window.h"
@@ -64,10 +65,12 @@ void ControlPoint::update() {
 }
 
 void ControlPoint::draw() {
+    constexpr Rgb held = HELD_POINT_COLOUR, outline = HELD_POINT_OUTLINE_COLOUR, rest = POINT_COLOUR;
     if (dragging != 0)
-        owner->drawCircle(x, y, radius, radius / 4, 0, 255, 0, 0, 0, 0);
+        owner->drawCircle(x, y, radius, radius / 4, held.red, held.green, held.blue, outline.red, outline.green,
+                          outline.blue);
     else
-        owner->drawDisc(x, y, radius, 255, 0, 0);
+        owner->drawDisc(x, y, radius, rest.red, rest.green, rest.blue);
 }
 
 void ControlPoint::resized(std::int32_t width, std::int32_t height) {
