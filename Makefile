@@ -45,7 +45,7 @@ fuzz: deps
 		-DTESSARY_FUZZ=ON >/dev/null
 	cmake --build $(FUZZ_DIR) -j$(JOBS) --target knot_text_fuzzer
 	mkdir -p $(FUZZ_DIR)/corpus
-	$(FUZZ_DIR)/tests/fuzz/knot_text_fuzzer -max_total_time=$(FUZZ_SECONDS) -max_len=255 $(FUZZ_DIR)/corpus
+	$(FUZZ_DIR)/knot_text_fuzzer -max_total_time=$(FUZZ_SECONDS) -max_len=255 $(FUZZ_DIR)/corpus
 
 # Installs those of the Debian packages $(1) that are missing, with the apt-get options $(2).
 define install_missing

@@ -51,10 +51,7 @@ protected:
 class StressTest : public RandomUse {
 protected:
     NativeHandle anyLive(std::initializer_list<Role> roles) {
-        std::vector<NativeHandle> live;
-        for (const NativeHandle handle : headless->liveControls())
-            if (std::find(roles.begin(), roles.end(), headless->control(handle)->role) != roles.end())
-                live.push_back(handle);
+        const std::vector<NativeHandle> live = headless->liveControls(roles);
         return live.empty() ? 0 : live[below(live.size())];
     }
     // Mostly the window and just outside it, sometimes anywhere at all.
@@ -72,7 +69,8 @@ protected:
         case 3: headless->post(WM_MOUSEWHEEL, makeWParam(0, static_cast<std::uint16_t>(between(0, 0xFFFF)))); break;
         case 4: click(tabCentre(below(MIDPOINT_TAB + 1)), TAB_ROW_Y); break;
         case 5:  // "Clear" only now and then, so the points come and go
-            if (NativeHandle button = anyLive({Role::PushButton, Role::CheckBox}); button != manager->clearButton->handle || below(9) == 0)
+            if (NativeHandle button = anyLive({Role::PushButton, Role::CheckBox});
+                button != manager->clearButton->handle || below(9) == 0)
                 headless->click(button);
             break;
         case 6:
@@ -123,7 +121,7 @@ protected:
         std::sort(handles.begin(), handles.end());
         ASSERT_EQ(handles, headless->liveControls());
         for (const NativeHandle handle : handles) ASSERT_EQ(headless->control(handle)->parent, window->nativeHandle());
-        ASSERT_EQ(headless->liveBrushes, static_cast<int>(headless->liveControls(Role::CheckBox).size()));
+        ASSERT_EQ(headless->liveBrushes, static_cast<int>(headless->liveControls({Role::CheckBox}).size()));
         const std::size_t labels = controls.size() == 1 ? 0 : controls.size() == 6 ? 3 : 1;
         ASSERT_EQ(framePanel->objects.size(), labels + 2);  // with the layout and the tab strip
     }

@@ -27,7 +27,7 @@ void drawScrollBar(const HeadlessControl& bar, Surface& target, std::int32_t x, 
 void drawCheckBox(const HeadlessControl& box, Surface& target, std::int32_t x, std::int32_t y, std::int32_t h) {
     const std::int32_t top = y + (h - 13) / 2;
     frame(target, x, top, x + 13, top + 13, WHITE);
-    if (box.checkMark) target.fillRect(x + 3, top + 3, x + 10, top + 10, BLACK);
+    if (box.checkMark != 0) target.fillRect(x + 3, top + 3, x + 10, top + 10, BLACK);
     target.drawText(x + 17, top, box.text.c_str());
 }
 }  // namespace

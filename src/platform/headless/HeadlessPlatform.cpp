@@ -49,16 +49,11 @@ HeadlessWindow* HeadlessPlatform::window(NativeHandle handle) {
     return found == windows.end() ? nullptr : &found->second;
 }
 
-std::vector<NativeHandle> HeadlessPlatform::liveControls() const {
-    std::vector<NativeHandle> live;
-    for (const auto& entry : controls) live.push_back(entry.first);
-    return live;
-}
-
-std::vector<NativeHandle> HeadlessPlatform::liveControls(HeadlessControl::Role role) const {
+std::vector<NativeHandle> HeadlessPlatform::liveControls(std::initializer_list<HeadlessControl::Role> roles) const {
     std::vector<NativeHandle> live;
     for (const auto& [handle, state] : controls)
-        if (state.role == role) live.push_back(handle);
+        if (roles.size() == 0 || std::find(roles.begin(), roles.end(), state.role) != roles.end())
+            live.push_back(handle);
     return live;
 }
 
@@ -211,7 +206,7 @@ void HeadlessPlatform::invalidate(NativeHandle handle) {
 void HeadlessPlatform::setFocus(NativeHandle handle) { focus = handle; }
 
 void HeadlessPlatform::setCheckMark(NativeHandle handle, bool checked) {
-    if (HeadlessControl* box = control(handle)) box->checkMark = checked;
+    if (HeadlessControl* box = control(handle)) box->checkMark = checked ? 1 : 0;
 }
 
 bool HeadlessPlatform::editModified(NativeHandle handle) {

@@ -2,6 +2,7 @@
 // A backend without a display. Tests drive it: they post messages, set the cursor, run
 // frames, and read the window's pixels and every control's state.
 #include <deque>
+#include <initializer_list>
 #include <map>
 #include <memory>
 #include <string>
@@ -26,7 +27,7 @@ struct HeadlessControl {
     std::string text;
     std::int32_t x = 0, y = 0, width = 0, height = 0;
     NativeHandle parent = 0;
-    bool checkMark = false;  // as last set
+    std::int32_t checkMark = 0;  // as last set
     std::int32_t scrollMin = 0, scrollMax = 100, scrollPos = 0;
     bool modified = false;  // set by user edits only
     std::int32_t invalidations = 0;
@@ -47,9 +48,8 @@ public:
 
     HeadlessControl* control(NativeHandle handle);
     HeadlessWindow* window(NativeHandle handle);
-    // The live controls, in creation order: all of them, or those of one role.
-    std::vector<NativeHandle> liveControls() const;
-    std::vector<NativeHandle> liveControls(HeadlessControl::Role role) const;
+    // The live controls of the given roles (of any, when none is given), in creation order.
+    std::vector<NativeHandle> liveControls(std::initializer_list<HeadlessControl::Role> roles = {}) const;
     NativeHandle mainWindow() const { return mainWindowHandle; }
     Colour windowPixel(std::int32_t x, std::int32_t y);
 
