@@ -69,8 +69,7 @@ protected:
         case 3: headless->post(WM_MOUSEWHEEL, makeWParam(0, static_cast<std::uint16_t>(between(0, 0xFFFF)))); break;
         case 4: click(tabCentre(below(MIDPOINT_TAB + 1)), TAB_ROW_Y); break;
         case 5:  // "Clear" only now and then, so the points come and go
-            if (NativeHandle button = anyLive({Role::PushButton, Role::CheckBox});
-                button != manager->clearButton->handle || below(9) == 0)
+            if (auto button = anyLive({Role::PushButton, Role::CheckBox}); button != manager->clearButton->handle || below(9) == 0)
                 headless->click(button);
             break;
         case 6:
