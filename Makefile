@@ -44,14 +44,13 @@ bench: bench-deps release
 	cmake --build $(RELEASE_DIR) -j$(JOBS) --target benchmarks
 	bash bench/run.sh $(RELEASE_DIR)
 
-fuzz:
+fuzz: deps
 	@$(call install_missing,clang libclang-rt-14-dev,)
+	cmake -S . -B $(FUZZ_DIR) -DCMAKE_CXX_COMPILER=clang++ -DCMAKE_BUILD_TYPE=Debug -DBUILD_TESTING=OFF \
+		-DTESSARY_FUZZ=ON >/dev/null
+	cmake --build $(FUZZ_DIR) -j$(JOBS) --target knot_text_fuzzer
 	mkdir -p $(FUZZ_DIR)/corpus
-	clang++ -std=c++17 -g -O1 -ffp-contract=off -fsanitize=fuzzer,address,undefined \
-		-Isrc/splines -Isrc/curves \
-		tests/fuzz/KnotTextFuzzer.cpp src/splines/KnotText.cpp src/splines/Tokenizer.cpp \
-		src/splines/DeBoorCurve.cpp -o $(FUZZ_DIR)/knot_text
-	$(FUZZ_DIR)/knot_text -max_total_time=$(FUZZ_SECONDS) -max_len=255 $(FUZZ_DIR)/corpus
+	$(FUZZ_DIR)/knot_text_fuzzer -max_total_time=$(FUZZ_SECONDS) -max_len=255 $(FUZZ_DIR)/corpus
 
 # Installs those of the Debian packages $(1) that are missing, with the apt-get options $(2).
 define install_missing

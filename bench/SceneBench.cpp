@@ -90,7 +90,7 @@ void redrawBSplineOfDegree(benchmark::State& state) {
     BenchScene bench;
     bench.addPoints(64);
     bench.resolutionBar()->setPosition(20);
-    const NativeHandle degreeBox = bench.headless->liveControls("edit").back();
+    const NativeHandle degreeBox = bench.headless->liveControls({HeadlessControl::Role::EditBox}).back();
     bench.headless->typeText(degreeBox, std::to_string(state.range(0)));
     bench.window->update();
     redrawRepeatedly(state, bench);

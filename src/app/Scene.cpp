@@ -4,6 +4,7 @@
 #include "CurveGen.h"
 #include "GeneratorControls.h"
 #include "GeneratorFactories.h"
+#include "Palette.h"
 #include "Panel.h"
 #include "SizeController.h"
 #include "Tab.h"
@@ -12,10 +13,16 @@
 
 namespace {
 
+void paintBackground(Panel& panel, Rgb colour) {
+    panel.red = colour.red;
+    panel.green = colour.green;
+    panel.blue = colour.blue;
+    panel.clear();
+}
+
 Panel* createFramePanel(Window& window) {
     Panel* frame = window.createPanel(300, 300);
-    frame->red = frame->green = frame->blue = 200;
-    frame->clear();
+    paintBackground(*frame, FRAME_PANEL_COLOUR);
     frame->addObject(new VariableWidth(1.0f, 1.0f));
     return frame;
 }
@@ -57,8 +64,7 @@ Scene buildScene(Window& window) {
     scene.framePanel = createFramePanel(window);
 
     scene.drawingPanel = scene.framePanel->createChild(300, 500);
-    scene.drawingPanel->red = scene.drawingPanel->green = scene.drawingPanel->blue = 255;
-    scene.drawingPanel->clear();
+    paintBackground(*scene.drawingPanel, DRAWING_PANEL_COLOUR);
     scene.sizeController = addDrawingLayout(*scene.drawingPanel);
 
     // Added only now that the drawing panel has its parent: the manager puts "Clear" there.

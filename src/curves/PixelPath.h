@@ -1,14 +1,13 @@
 #pragma once
 #include <cstdint>
 
-#include "Rgb.h"
+#include "Palette.h"
 #include "Vec2.h"
 
 class Panel;
 
-// Every construction draws its curve in green with a two-pixel pen.
+// Every construction draws its curve in CURVE_COLOUR with a two-pixel pen.
 constexpr std::int32_t CURVE_PEN_WIDTH = 2;
-constexpr Rgb CURVE_COLOUR{0, 255, 0};
 
 // Draws a chain of curve segments into a panel, converting each float vertex to pixels once.
 // A segment with a non-finite end is left out, and so is one whose ends fall on the same

@@ -2,13 +2,12 @@
 
 #include <cmath>
 
+#include "Palette.h"
 #include "Panel.h"
 #include "PixelPath.h"
 #include "Saturate.h"
 
 namespace {
-constexpr Rgb SHELL_COLOUR{128, 128, 128};
-constexpr Rgb DOT_COLOUR{0, 0, 255};
 constexpr std::int32_t SHELL_DOT_RADIUS = 2;
 }  // namespace
 
@@ -22,6 +21,6 @@ void ShellPainter::segment(const Vec2& from, const Vec2& to) {
 
 void ShellPainter::dot(const Vec2& centre, std::int32_t radius) {
     if (!std::isfinite(centre.x) || !std::isfinite(centre.y)) return;
-    panel.drawDisc(saturateToInt32(centre.x), saturateToInt32(centre.y), radius, DOT_COLOUR.red,
-                   DOT_COLOUR.green, DOT_COLOUR.blue);
+    panel.drawDisc(saturateToInt32(centre.x), saturateToInt32(centre.y), radius, SHELL_DOT_COLOUR.red,
+                   SHELL_DOT_COLOUR.green, SHELL_DOT_COLOUR.blue);
 }

@@ -1,7 +1,6 @@
 #pragma once
 #include <cstdint>
 
-#include "Rgb.h"
 #include "Vec2.h"
 
 class Panel;

@@ -8,7 +8,8 @@ class Window;
 // Base of the native controls; positions are in the main window's client coordinates.
 class Control {
 public:
-    explicit Control(Window* window) : window(window) {}
+    Control(Window* window, std::int32_t x, std::int32_t y, std::int32_t width, std::int32_t height)
+        : x(x), y(y), width(width), height(height), window(window) {}
     virtual ~Control() = default;
     Control(const Control&) = delete;
     Control& operator=(const Control&) = delete;

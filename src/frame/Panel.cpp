@@ -1,23 +1,22 @@
 #include "Panel.h"
 
 #include <algorithm>
-#include <climits>
 
 #include "Control.h"
 #include "Object.h"
 #include "Platform.h"
+#include "Saturate.h"
 #include "Window.h"
 
 namespace {
 // A window coordinate relative to the panel; the cursor may be anywhere, so saturate.
 std::int32_t relative(std::int32_t windowCoordinate, std::int32_t panelPosition) {
-    return static_cast<std::int32_t>(
-        std::clamp<std::int64_t>(std::int64_t{windowCoordinate} - panelPosition, INT32_MIN, INT32_MAX));
+    return saturateToInt32(std::int64_t{windowCoordinate} - panelPosition);
 }
 }  // namespace
 
 Panel::Panel(Window* window, std::int32_t width, std::int32_t height)
-    : width(width), height(height), window(window), backBuffer(std::make_unique<Surface>(width, height)) {}
+    : width(width), height(height), window(window), backBuffer(createSurface(width, height)) {}
 
 Panel::~Panel() {
     for (Panel* child : children) delete child;
@@ -84,7 +83,7 @@ void Panel::repaint() {
 }
 
 void Panel::resize(std::int32_t newWidth, std::int32_t newHeight) {
-    backBuffer = std::make_unique<Surface>(newWidth, newHeight);
+    backBuffer = createSurface(newWidth, newHeight);
     width = newWidth;
     height = newHeight;
     const std::size_t objectCount = objects.size();
@@ -137,11 +136,9 @@ void Panel::drawCircle(std::int32_t centreX, std::int32_t centreY, std::int32_t 
                        std::int32_t fillRed, std::int32_t fillGreen, std::int32_t fillBlue, std::int32_t lineRed,
                        std::int32_t lineGreen, std::int32_t lineBlue) {
     // Far-away centres must not overflow the box arithmetic.
-    auto edge = [](std::int64_t v) {
-        return static_cast<std::int32_t>(std::clamp<std::int64_t>(v, INT32_MIN, INT32_MAX));
-    };
     const std::int64_t cx = centreX, cy = centreY, r = radius;
-    backBuffer->drawEllipse(edge(cx - r), edge(cy - r), edge(cx + r), edge(cy + r), penWidth,
+    backBuffer->drawEllipse(saturateToInt32(cx - r), saturateToInt32(cy - r), saturateToInt32(cx + r),
+                            saturateToInt32(cy + r), penWidth,
                             rgb(lineRed, lineGreen, lineBlue), rgb(fillRed, fillGreen, fillBlue));
 }
 

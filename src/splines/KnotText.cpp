@@ -1,10 +1,10 @@
 #include "KnotText.h"
 
-#include <algorithm>
 #include <cstdint>
 #include <cstdlib>
 
 #include "DeBoorCurve.h"
+#include "Saturate.h"
 #include "Tokenizer.h"
 
 namespace {
@@ -17,7 +17,7 @@ void addInOrder(DeBoorCurve& curve, float knot) {
 // range of long, which holds the whole int32 range.
 std::int32_t leadingInteger(const char* text) {
     const long value = std::strtol(text, nullptr, 10);
-    return static_cast<std::int32_t>(std::clamp<long>(value, INT32_MIN, INT32_MAX));
+    return saturateToInt32(std::int64_t{value});
 }
 
 }  // namespace

@@ -1,13 +1,12 @@
 #include "Button.h"
 
-#include "NativeControl.h"
 #include "Platform.h"
 #include "Window.h"
 
 Button::Button(Window* window, std::int32_t x, std::int32_t y, std::int32_t width, std::int32_t height,
                const char* text)
-    : Control(window) {
-    createNativeControl(*this, "BUTTON", text, WS_CHILD | WS_VISIBLE | BS_PUSHBUTTON, x, y, width, height);
+    : Control(window, x, y, width, height) {
+    handle = platform().createPushButton(text, x, y, width, height, window->nativeHandle());
 }
 
 Button::~Button() { platform().destroyWindow(handle); }

@@ -1,15 +1,15 @@
 #include "CheckBox.h"
 
-#include "NativeControl.h"
+#include "Palette.h"
 #include "Platform.h"
 #include "Window.h"
 
 CheckBox::CheckBox(Window* window, std::int32_t x, std::int32_t y, std::int32_t width, std::int32_t height,
                    const char* text)
-    : Control(window) {
-    createNativeControl(*this, "BUTTON", text, WS_CHILD | WS_VISIBLE | BS_CHECKBOX, x, y, width, height);
+    : Control(window, x, y, width, height) {
+    handle = platform().createCheckBox(text, x, y, width, height, window->nativeHandle());
     // The frame panel's grey, so the box blends into it.
-    brush = platform().createSolidBrush(rgb(200, 200, 200));
+    brush = platform().createSolidBrush(rgb(FRAME_PANEL_COLOUR.red, FRAME_PANEL_COLOUR.green, FRAME_PANEL_COLOUR.blue));
     setChecked(0);
 }
 
@@ -20,11 +20,11 @@ CheckBox::~CheckBox() {
 
 void CheckBox::setChecked(std::int32_t value) {
     checked = value;
-    platform().sendMessage(handle, BM_SETCHECK, static_cast<WPARAM>(checked), 0);
+    platform().setCheckMark(handle, checked != 0);
 }
 
 void CheckBox::activate() {
-    // The platform does not toggle a BS_CHECKBOX mark: the program keeps it.
+    // The platform does not toggle the mark: the program keeps it.
     setChecked(checked == 0 ? 1 : 0);
     platform().setFocus(window->nativeHandle());
     if (callback != nullptr) callback(checked, userData);

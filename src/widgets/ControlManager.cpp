@@ -3,6 +3,7 @@
 #include "Button.h"
 #include "ControlPoint.h"
 #include "CurveGen.h"
+#include "Palette.h"
 #include "Panel.h"
 
 namespace {
@@ -35,7 +36,8 @@ void ControlManager::update() {
 void ControlManager::draw() {
     if (showPolygon != 0) {
         for (std::size_t i = 1; i < points.size(); ++i)
-            owner->drawLine(points[i - 1]->x, points[i - 1]->y, points[i]->x, points[i]->y, 2, 0, 0, 0);
+            owner->drawLine(points[i - 1]->x, points[i - 1]->y, points[i]->x, points[i]->y, 2, POLYGON_COLOUR.red,
+                            POLYGON_COLOUR.green, POLYGON_COLOUR.blue);
     }
     if (generator != nullptr) generator->drawCurve(points);
 }

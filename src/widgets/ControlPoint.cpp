@@ -1,16 +1,13 @@
 #include "ControlPoint.h"
 
-#include <algorithm>
 #include <cstdlib>
 
+#include "Palette.h"
 #include "Panel.h"
+#include "Saturate.h"
 #include "Window.h"
 
 namespace {
-
-std::int32_t saturate(std::int64_t value) {
-    return static_cast<std::int32_t>(std::clamp<std::int64_t>(value, INT32_MIN, INT32_MAX));
-}
 
 // Lower bound first, then the upper one, so in a panel narrower than 2r the upper bound wins.
 bool clampAxis(std::int32_t& value, std::int32_t radius, std::int32_t size) {
@@ -19,7 +16,7 @@ bool clampAxis(std::int32_t& value, std::int32_t radius, std::int32_t size) {
         value = radius;
         moved = true;
     }
-    const std::int32_t upper = saturate(std::int64_t{size} - radius);
+    const std::int32_t upper = saturateToInt32(std::int64_t{size} - radius);
     if (value > upper) {
         value = upper;
         moved = true;
@@ -69,10 +66,12 @@ void ControlPoint::showLook() {
 }
 
 void ControlPoint::draw() {
+    constexpr Rgb held = HELD_POINT_COLOUR, outline = HELD_POINT_OUTLINE_COLOUR, rest = POINT_COLOUR;
     if (dragging != 0)
-        owner->drawCircle(x, y, radius, radius / 4, 0, 255, 0, 0, 0, 0);
+        owner->drawCircle(x, y, radius, radius / 4, held.red, held.green, held.blue, outline.red, outline.green,
+                          outline.blue);
     else
-        owner->drawDisc(x, y, radius, 255, 0, 0);
+        owner->drawDisc(x, y, radius, rest.red, rest.green, rest.blue);
 }
 
 void ControlPoint::resized(std::int32_t width, std::int32_t height) {
@@ -89,8 +88,8 @@ bool ControlPoint::clampInto(std::int32_t width, std::int32_t height) {
 // redraw the same pixels every frame.
 void ControlPoint::follow(std::int32_t mouseX, std::int32_t mouseY) {
     const std::int32_t oldX = x, oldY = y;
-    x = saturate(std::int64_t{mouseX} - grabDx);
-    y = saturate(std::int64_t{mouseY} - grabDy);
+    x = saturateToInt32(std::int64_t{mouseX} - grabDx);
+    y = saturateToInt32(std::int64_t{mouseY} - grabDy);
     clampInto(owner->width, owner->height);
     if (x != oldX || y != oldY) owner->dirty = 1;
 }

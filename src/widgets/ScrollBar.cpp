@@ -1,7 +1,7 @@
 #include "ScrollBar.h"
 
-#include "NativeControl.h"
 #include "Platform.h"
+#include "Window.h"
 
 namespace {
 constexpr std::int32_t DEFAULT_MAXIMUM = 1000;
@@ -22,9 +22,8 @@ std::int32_t requestedPosition(const ScrollBar& bar, std::uint32_t request, std:
 
 ScrollBar::ScrollBar(Window* window, std::int32_t x, std::int32_t y, std::int32_t width, std::int32_t height,
                      std::int32_t vertical)
-    : Control(window) {
-    const std::uint32_t orientation = vertical != 0 ? SBS_VERT : SBS_HORZ;
-    createNativeControl(*this, "SCROLLBAR", nullptr, WS_CHILD | WS_VISIBLE | orientation, x, y, width, height);
+    : Control(window, x, y, width, height) {
+    handle = platform().createScrollBar(vertical != 0, x, y, width, height, window->nativeHandle());
     platform().setScrollRange(handle, 0, DEFAULT_MAXIMUM, false);
     platform().setScrollPos(handle, DEFAULT_POSITION, false);
 }

@@ -1,10 +1,12 @@
 #include "Tab.h"
 
+#include <iterator>
+
+#include "Palette.h"
 #include "Panel.h"
 #include "Window.h"
 
 namespace {
-constexpr Rgb ENTRY_COLOURS[] = {{0, 0, 255}, {0, 255, 0}, {255, 0, 0}};
 constexpr std::int32_t OUTLINE_PEN = 3;
 constexpr std::int32_t BASELINE_PEN = 4;
 
@@ -14,7 +16,7 @@ bool strictlyBetween(std::int32_t low, std::int32_t value, std::int32_t high) { 
 Tab::Tab(Panel* anchor, std::int32_t stripHeight) : Object(KIND_TAB), stripHeight(stripHeight), anchor(anchor) {}
 
 void Tab::addEntry(const char* label, std::int32_t width, GeneratorFactory factory, void* userData) {
-    const Rgb colour = ENTRY_COLOURS[entries.size() % 3];
+    const Rgb colour = TAB_COLOURS[entries.size() % std::size(TAB_COLOURS)];
     entries.push_back(TabEntry{label, width, 0, factory, userData, colour});
 }
 
@@ -75,7 +77,8 @@ std::int32_t Tab::right() const {
 void Tab::drawBackgrounds() {
     std::int32_t x = anchor->x;
     for (const TabEntry& entry : entries) {
-        owner->fillRect(x, top(), x + entry.width, bottom(), 255, 255, 255);
+        owner->fillRect(x, top(), x + entry.width, bottom(), TAB_FACE_COLOUR.red, TAB_FACE_COLOUR.green,
+                        TAB_FACE_COLOUR.blue);
         owner->drawText(x + 2, top(), entry.label);
         x += entry.width;
     }

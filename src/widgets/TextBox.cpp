@@ -1,6 +1,5 @@
 #include "TextBox.h"
 
-#include "NativeControl.h"
 #include "Platform.h"
 #include "Window.h"
 
@@ -9,21 +8,21 @@ constexpr std::int32_t TEXT_BUFFER_SIZE = 256;
 }  // namespace
 
 TextBox::TextBox(Window* window, std::int32_t x, std::int32_t y, std::int32_t width, std::int32_t height)
-    : Control(window) {
-    createNativeControl(*this, "edit", nullptr, WS_CHILD | WS_VISIBLE | WS_BORDER, x, y, width, height);
+    : Control(window, x, y, width, height) {
+    handle = platform().createEditBox(x, y, width, height, window->nativeHandle());
 }
 
 TextBox::~TextBox() { platform().destroyWindow(handle); }
 
-void TextBox::setText(const char* text) { platform().setWindowText(handle, text); }
+void TextBox::setText(const char* text) { platform().setEditText(handle, text); }
 
 void TextBox::poll() {
-    if (platform().sendMessage(handle, EM_GETMODIFY, 0, 0) == 0) return;
+    if (!platform().editModified(handle)) return;
     // Cleared even without a listener, so only later edits count as new ones.
-    platform().sendMessage(handle, EM_SETMODIFY, 0, 0);
+    platform().clearEditModified(handle);
     if (callback == nullptr) return;
     char* text = new char[TEXT_BUFFER_SIZE];
-    platform().getWindowText(handle, text, TEXT_BUFFER_SIZE);
+    platform().getEditText(handle, text, TEXT_BUFFER_SIZE);
     callback(userData, text);
 }
 

@@ -22,7 +22,6 @@ protected:
 TEST_F(ControlsTest, ButtonsAndCheckBoxesActOnTheirOwnClicksOnly) {
     clickIn(100, 100);  // a point for "Clear" to remove
     auto* box = static_cast<CheckBox*>(control(2));
-    EXPECT_EQ(headless->control(box->handle)->style & 0xF, BS_CHECKBOX) << "a mark the platform leaves alone";
     const NativeHandle clear = control(0)->handle;
     const struct { const char* name; NativeHandle target; std::uint16_t code; int points, mark, toWindow; } cases[] = {
         {"box, other", box->handle, 5, 1, 1, 0},        {"box, click", box->handle, BN_CLICKED, 1, 0, 0},
@@ -35,8 +34,7 @@ TEST_F(ControlsTest, ButtonsAndCheckBoxesActOnTheirOwnClicksOnly) {
         headless->focus = c.target;  // the platform focuses what was clicked
         headless->post(WM_COMMAND, makeWParam(0, c.code), c.target);
         frameAt(0, 0);
-        const int mark = headless->control(box->handle)->checkMark;
-        EXPECT_EQ(std::vector({static_cast<int>(manager->points.size()), box->checked, mark}),
+        EXPECT_EQ(std::vector({int(manager->points.size()), box->checked, headless->control(box->handle)->checkMark}),
                   std::vector({c.points, c.mark, c.mark}));
         EXPECT_EQ(std::count(headless->defaultHandled.begin(), headless->defaultHandled.end(), WM_COMMAND), c.toWindow);
         EXPECT_EQ(headless->focus == window->nativeHandle(), c.code == BN_CLICKED && c.toWindow == 0) << "keys back";

@@ -56,10 +56,10 @@ TEST(SurfaceTest, RectanglesAndThinLinesLeaveOutTheirFarEnd) {
     for (const auto& c : cases)
         for (int pen : {0, 1}) {
             SCOPED_TRACE(testing::Message() << c.x1 << "," << c.y1 << " " << c.x2 << "," << c.y2 << " pen " << pen);
-            Surface s(12, 12);
-            c.line ? s.drawLine(c.x1, c.y1, c.x2, c.y2, pen, kBlack) : s.fillRect(c.x1, c.y1, c.x2, c.y2, kBlack);
-            EXPECT_EQ(edges(inkOf(s, kBlack).box), edges(c.box));
-            EXPECT_EQ(inkOf(s, kBlack).count, c.count);
+            const auto s = createSurface(12, 12);
+            c.line ? s->drawLine(c.x1, c.y1, c.x2, c.y2, pen, kBlack) : s->fillRect(c.x1, c.y1, c.x2, c.y2, kBlack);
+            EXPECT_EQ(edges(inkOf(*s, kBlack).box), edges(c.box));
+            EXPECT_EQ(inkOf(*s, kBlack).count, c.count);
         }
 }
 
@@ -77,12 +77,12 @@ TEST(SurfaceTest, ClippedLinesKeepTheirPixels) {
         for (int pen : {1, 3, 4}) {
             if (kGdi && pen > 1) continue;
             SCOPED_TRACE(testing::Message() << c.x1 << "," << c.y1 << " " << c.x2 << "," << c.y2 << " pen " << pen);
-            Surface window(40, 40), whole(100, 100);
-            window.drawLine(c.x1, c.y1, c.x2, c.y2, pen, kBlack);
-            whole.drawLine(c.wholeX1, c.wholeY1, c.wholeX2, c.wholeY2, pen, kBlack);
+            const auto window = createSurface(40, 40), whole = createSurface(100, 100);
+            window->drawLine(c.x1, c.y1, c.x2, c.y2, pen, kBlack);
+            whole->drawLine(c.wholeX1, c.wholeY1, c.wholeX2, c.wholeY2, pen, kBlack);
             for (int y = 0; y < 40; ++y)
                 for (int x = 0; x < 40; ++x)
-                    ASSERT_EQ(window.pixel(x, y), whole.pixel(x + 30, y + 30)) << x << "," << y;
+                    ASSERT_EQ(window->pixel(x, y), whole->pixel(x + 30, y + 30)) << x << "," << y;
         }
 }
 
@@ -90,13 +90,13 @@ TEST(SurfaceTest, ClippedLinesKeepTheirPixels) {
 TEST(SurfaceTest, WideLinesCoverTheirWidthWithRoundEnds) {
     const struct { int pen; Rect across; } cases[] = {{2, {9, 24, 41, 26}}, {3, {9, 24, 42, 27}}, {4, {8, 23, 42, 27}}};
     for (const auto& [pen, across] : cases) {
-        Surface horizontal(50, 50), vertical(50, 50);
-        horizontal.drawLine(10, 25, 40, 25, pen, kBlack);
-        vertical.drawLine(25, 10, 25, 40, pen, kBlack);
-        const Ink ink = inkOf(horizontal, kBlack);
+        const auto horizontal = createSurface(50, 50), vertical = createSurface(50, 50);
+        horizontal->drawLine(10, 25, 40, 25, pen, kBlack);
+        vertical->drawLine(25, 10, 25, 40, pen, kBlack);
+        const Ink ink = inkOf(*horizontal, kBlack);
         EXPECT_EQ(edges(ink.box), edges(across)) << pen;
-        EXPECT_EQ(edges(inkOf(vertical, kBlack).box), std::tuple(across.top, across.left, across.bottom, across.right));
-        EXPECT_EQ(inkOf(vertical, kBlack).count, ink.count) << pen;
+        EXPECT_EQ(edges(inkOf(*vertical, kBlack).box), std::tuple(across.top, across.left, across.bottom, across.right));
+        EXPECT_EQ(inkOf(*vertical, kBlack).count, ink.count) << pen;
     }
 }
 
@@ -106,62 +106,62 @@ TEST(SurfaceTest, EllipsesAreRoundAndClosedInsideTheirBox) {
         for (int pen : {0, 1}) {
             SCOPED_TRACE(testing::Message() << "radius " << radius << " pen " << pen);
             const int low = 20 - radius, high = 20 + radius;
-            Surface s(40, 40);
-            s.drawEllipse(low, low, high, high, pen, kBlack, kGreen);
-            EXPECT_EQ(edges(inkOf(s, kBlack).box), std::tuple(low, low, high, high));
-            EXPECT_NEAR(inkOf(s, kWhite, false).count, M_PI * radius * radius, 2 * radius);
-            EXPECT_EQ(std::pair(s.pixel(low, 20), s.pixel(low + 1, 20)), std::pair(kBlack, kGreen));  // one pixel wide
+            const auto s = createSurface(40, 40);
+            s->drawEllipse(low, low, high, high, pen, kBlack, kGreen);
+            EXPECT_EQ(edges(inkOf(*s, kBlack).box), std::tuple(low, low, high, high));
+            EXPECT_NEAR(inkOf(*s, kWhite, false).count, M_PI * radius * radius, 2 * radius);
+            EXPECT_EQ(std::pair(s->pixel(low, 20), s->pixel(low + 1, 20)), std::pair(kBlack, kGreen));  // one pixel wide
             for (int y = 1; y < 39; ++y)
                 for (int x = 1; x < 39; ++x) {
-                    EXPECT_TRUE(s.pixel(x, y) == s.pixel(39 - x, y) && s.pixel(x, y) == s.pixel(x, 39 - y))
+                    EXPECT_TRUE(s->pixel(x, y) == s->pixel(39 - x, y) && s->pixel(x, y) == s->pixel(x, 39 - y))
                         << x << "," << y;
                     for (auto [nx, ny] : {std::pair{x - 1, y}, {x + 1, y}, {x, y - 1}, {x, y + 1}})
-                        EXPECT_FALSE(s.pixel(x, y) == kGreen && s.pixel(nx, ny) == kWhite) << x << "," << y;
+                        EXPECT_FALSE(s->pixel(x, y) == kGreen && s->pixel(nx, ny) == kWhite) << x << "," << y;
                 }
         }
 }
 
 TEST(SurfaceTest, TextIsCrispBlackBelowRightOfItsCornerAndFitsATab) {
     if (kGdi) GTEST_SKIP() << "Windows draws text in its own default font, antialiased";
-    Surface s(200, 40);
-    s.clearDamage();
-    s.drawText(10, 12, "DeBoor Splines");  // the widest tab label
-    const Ink ink = inkOf(s, kBlack);
-    EXPECT_EQ(ink.count, inkOf(s, kWhite, false).count);  // nothing antialiased
-    EXPECT_TRUE(contains({10, 12, 10 + 105, 12 + 15}, ink.box) && contains(s.damage(), ink.box))
-        << testing::PrintToString(edges(ink.box)) << " damage " << testing::PrintToString(edges(s.damage()));
+    const auto s = createSurface(200, 40);
+    s->clearDamage();
+    s->drawText(10, 12, "DeBoor Splines");  // the widest tab label
+    const Ink ink = inkOf(*s, kBlack);
+    EXPECT_EQ(ink.count, inkOf(*s, kWhite, false).count);  // nothing antialiased
+    EXPECT_TRUE(contains({10, 12, 10 + 105, 12 + 15}, ink.box) && contains(s->damage(), ink.box))
+        << testing::PrintToString(edges(ink.box)) << " damage " << testing::PrintToString(edges(s->damage()));
     EXPECT_GE(ink.box.bottom - ink.box.top, 9);  // big enough to read
 }
 
 // Also: far-away figures change nothing, and a surface without pixels ignores everything.
 TEST(SurfaceTest, DamageIsExactlyWhatChanged) {
-    Surface pattern(30, 20);
-    paintPattern(pattern);
+    const auto pattern = createSurface(30, 20);
+    paintPattern(*pattern);
     const std::function<void(Surface&)> drawings[] = {
         [](Surface& s) { s.fillRect(-5, 3, 9, 7, kRed); },
         [](Surface& s) { s.drawLine(70, 5, 20, 30, 1, kRed); },
         [](Surface& s) { s.drawLine(5, 5, 30, 12, 3, kRed); },
         [](Surface& s) { s.drawEllipse(70, 30, 90, 50, 1, kBlack, kGreen); },
-        [&](Surface& s) { s.blit(60, 25, 40, 40, pattern, 0, 0); },
-        [](Surface& s) { s.blit(0, 0, 5, 5, Surface(0, 0), 0, 0); },
+        [&](Surface& s) { s.blit(60, 25, 40, 40, *pattern, 0, 0); },
+        [](Surface& s) { s.blit(0, 0, 5, 5, *createSurface(0, 0), 0, 0); },
         [](Surface& s) { s.drawEllipse(kFar, 5, INT32_MAX, 20, 0, kRed, kRed); },
         [](Surface& s) { s.drawEllipse(INT32_MIN, INT32_MIN, INT32_MAX, INT32_MAX, 1, kBlack, kGreen); },
         [](Surface& s) { s.drawText(10, 10, nullptr); s.drawText(10, 10, ""); s.drawText(-kFar, 10, "Clear"); },
         [](Surface& s) { s.drawText(kFar, 10, "Clear"); s.drawText(10, INT32_MIN, "Clear"); },
     };
     for (const auto& draw : drawings) {
-        Surface s(80, 40);
-        s.clearDamage();
-        for (int pen : {0, 1, 2, 4}) s.drawLine(7, 7, 7, 7, pen, kRed);
-        EXPECT_TRUE(s.damage().empty());
-        draw(s);
+        const auto s = createSurface(80, 40);
+        s->clearDamage();
+        for (int pen : {0, 1, 2, 4}) s->drawLine(7, 7, 7, 7, pen, kRed);
+        EXPECT_TRUE(s->damage().empty());
+        draw(*s);
         // GDI's bounds may be wider than its ink (a line's left-out end pixel, a wide pen's box).
-        const Rect changed = inkOf(s, kWhite, false).box;
-        EXPECT_TRUE(kGdi ? contains(s.damage(), changed) : edges(changed) == edges(s.damage()))
-            << testing::PrintToString(edges(changed)) << " in " << testing::PrintToString(edges(s.damage()));
-        Surface empty(0, 3);
-        draw(empty);
-        EXPECT_TRUE(empty.damage().empty());
+        const Rect changed = inkOf(*s, kWhite, false).box;
+        EXPECT_TRUE(kGdi ? contains(s->damage(), changed) : edges(changed) == edges(s->damage()))
+            << testing::PrintToString(edges(changed)) << " in " << testing::PrintToString(edges(s->damage()));
+        const auto empty = createSurface(0, 3);
+        draw(*empty);
+        EXPECT_TRUE(empty->damage().empty());
     }
 }
 
@@ -172,32 +172,32 @@ TEST(SurfaceTest, BlitAndResizeKeepWhatFitsBothSurfaces) {
         {2, 2, -3, 4, 0, 0}, {0, 0, 10, 7, INT32_MAX, 0}, {INT32_MIN, INT32_MIN, INT32_MAX, INT32_MAX, 0, 0},
         {0, 0, INT32_MAX, INT32_MAX, INT32_MIN, INT32_MIN},
     };
-    Surface source(8, 6);
-    paintPattern(source);
-    EXPECT_EQ(source.row(1)[2] & 0xFFFFFFu, 0x281401u);  // rgb(40, 20, 1) as 0x00RRGGBB for the display
-    for (auto [x, y] : {std::pair{-1, 0}, {8, 0}, {0, -1}, {0, 6}}) EXPECT_EQ(source.pixel(x, y), 0u);  // outside
+    const auto source = createSurface(8, 6);
+    paintPattern(*source);
+    EXPECT_EQ(source->row(1)[2] & 0xFFFFFFu, 0x281401u);  // rgb(40, 20, 1) as 0x00RRGGBB for the display
+    for (auto [x, y] : {std::pair{-1, 0}, {8, 0}, {0, -1}, {0, 6}}) EXPECT_EQ(source->pixel(x, y), 0u);  // outside
     for (const auto& c : cases) {
-        Surface target(10, 7);
-        target.blit(c.x, c.y, c.width, c.height, source, c.sourceX, c.sourceY);
+        const auto target = createSurface(10, 7);
+        target->blit(c.x, c.y, c.width, c.height, *source, c.sourceX, c.sourceY);
         for (std::int64_t y = 0; y < 7; ++y)
             for (std::int64_t x = 0; x < 10; ++x) {
                 const std::int64_t u = x - c.x, v = y - c.y, fromX = c.sourceX + u, fromY = c.sourceY + v;
                 const bool copied = u >= 0 && u < c.width && v >= 0 && v < c.height && fromX >= 0 && fromX < 8 &&
                                     fromY >= 0 && fromY < 6;
-                ASSERT_EQ(target.pixel(int(x), int(y)), copied ? source.pixel(int(fromX), int(fromY)) : kWhite)
+                ASSERT_EQ(target->pixel(int(x), int(y)), copied ? source->pixel(int(fromX), int(fromY)) : kWhite)
                     << c.x << "," << c.y << " at " << x << "," << y;
             }
     }
     for (auto [width, height] : {std::pair{10, 3}, {3, 8}, {8, 6}, {0, 0}, {-3, 5}, {9, 9}}) {
         SCOPED_TRACE(testing::Message() << width << "x" << height);
-        Surface s(8, 6);
-        paintPattern(s);
-        s.resize(width, height);
-        ASSERT_EQ(s.width(), std::max(width, 0));
-        EXPECT_EQ(edges(s.damage()), edges(inkOf(s, 0, false).box));  // all of it: no pixel is 0
-        for (int y = 0; y < s.height(); ++y)
-            for (int x = 0; x < s.width(); ++x)
-                EXPECT_EQ(s.pixel(x, y), x < 8 && y < 6 ? source.pixel(x, y) : kWhite) << x << "," << y;
+        const auto s = createSurface(8, 6);
+        paintPattern(*s);
+        s->resize(width, height);
+        ASSERT_EQ(s->width(), std::max(width, 0));
+        EXPECT_EQ(edges(s->damage()), edges(inkOf(*s, 0, false).box));  // all of it: no pixel is 0
+        for (int y = 0; y < s->height(); ++y)
+            for (int x = 0; x < s->width(); ++x)
+                EXPECT_EQ(s->pixel(x, y), x < 8 && y < 6 ? source->pixel(x, y) : kWhite) << x << "," << y;
     }
 }
 

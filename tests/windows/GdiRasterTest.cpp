@@ -1,6 +1,6 @@
 // GDI's own pixels (the Windows surface) against those of our rasteriser, which draws on Linux.
 #include "Raster.h"
-#include "Surface.h"
+#include "GdiSurface.h"
 
 #include <gtest/gtest.h>
 
@@ -16,7 +16,7 @@ constexpr Colour kBlack = rgb(0, 0, 0), kGreen = rgb(0, 255, 0);
 // Draws the same on both; lists ("x,y x,y ...") the pixels whose colour the other lacks within `slack`.
 template <typename Draw>
 std::string differences(const Draw& draw, int slack) {
-    Surface gdi(kSize, kSize);
+    GdiSurface gdi(kSize, kSize);
     std::vector<std::uint32_t> words(kSize * kSize, 0xFFFFFF);
     Rect damage;
     Raster raster(words.data(), kSize, kSize, kSize, damage);

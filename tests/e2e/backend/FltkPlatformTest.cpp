@@ -68,7 +68,7 @@ protected:
 }  // namespace
 
 TEST_F(FltkPlatformTest, DrawingsReachTheScreenUnderTheControls) {
-    platform.createControl("BUTTON", "Clear", WS_CHILD | WS_VISIBLE, 20, 20, 80, 30, window);
+    platform.createPushButton("Clear", 20, 20, 80, 30, window);
     Surface& surface = *platform.getDC(window);
     for (const Colour colour : {rgb(255, 0, 0), rgb(0, 0, 255)}) {
         surface.fillRect(0, 0, 200, 150, colour);
@@ -82,7 +82,7 @@ TEST_F(FltkPlatformTest, DrawingsReachTheScreenUnderTheControls) {
 
 // A scroll bar's position stays in its range, also when the range narrows.
 TEST_F(FltkPlatformTest, AScrollBarKeepsItsPositionInItsRange) {
-    const NativeHandle bar = platform.createControl("SCROLLBAR", nullptr, WS_CHILD | WS_VISIBLE, 0, 0, 100, 17, window);
+    const NativeHandle bar = platform.createScrollBar(false, 0, 0, 100, 17, window);
     for (const auto& [maximum, position, expected] : {std::tuple{1000, 1200, 1000}, {1000, -3, 0}, {20, 25, 20}}) {
         platform.setScrollRange(bar, 0, maximum, false);
         platform.setScrollPos(bar, position, true);

@@ -34,15 +34,16 @@ void drawCheckBox(const HeadlessControl& box, Surface& target, std::int32_t x, s
 
 void drawControlImage(const HeadlessControl& control, Surface& target, std::int32_t x, std::int32_t y,
                       std::int32_t width, std::int32_t height) {
-    if (control.className == "SCROLLBAR") {
-        drawScrollBar(control, target, x, y, width, height);
-    } else if (control.isCheckBox()) {
-        drawCheckBox(control, target, x, y, height);
-    } else if (control.className == "BUTTON") {
+    switch (control.role) {
+    case HeadlessControl::Role::ScrollBar: drawScrollBar(control, target, x, y, width, height); break;
+    case HeadlessControl::Role::CheckBox: drawCheckBox(control, target, x, y, height); break;
+    case HeadlessControl::Role::PushButton:
         frame(target, x, y, x + width, y + height, FACE);
         target.drawText(x + 6, y + (height - 13) / 2, control.text.c_str());
-    } else {
+        break;
+    case HeadlessControl::Role::EditBox:
         frame(target, x, y, x + width, y + height, WHITE);
         target.drawText(x + 3, y + (height - 13) / 2, control.text.c_str());
+        break;
     }
 }

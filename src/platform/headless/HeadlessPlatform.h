@@ -2,6 +2,7 @@
 // A backend without a display. Tests drive it: they post messages, set the cursor, run
 // frames, and read the window's pixels and every control's state.
 #include <deque>
+#include <initializer_list>
 #include <map>
 #include <memory>
 #include <string>
@@ -19,17 +20,17 @@ struct HeadlessWindow {
 
 // What a native control keeps: the state the program relies on.
 struct HeadlessControl {
-    std::string className;
+    enum class Role { PushButton, CheckBox, ScrollBar, EditBox };
+
+    Role role = Role::PushButton;
+    bool vertical = false;  // scroll bars only
     std::string text;
-    std::uint32_t style = 0;
     std::int32_t x = 0, y = 0, width = 0, height = 0;
     NativeHandle parent = 0;
-    std::int32_t checkMark = 0;  // as last sent with BM_SETCHECK
+    std::int32_t checkMark = 0;  // as last set
     std::int32_t scrollMin = 0, scrollMax = 100, scrollPos = 0;
     bool modified = false;  // set by user edits only
     std::int32_t invalidations = 0;
-
-    bool isCheckBox() const { return className == "BUTTON" && (style & 0xF) == BS_CHECKBOX; }
 };
 
 class HeadlessPlatform : public Platform {
@@ -47,8 +48,8 @@ public:
 
     HeadlessControl* control(NativeHandle handle);
     HeadlessWindow* window(NativeHandle handle);
-    // The live controls of the given class, in creation order.
-    std::vector<NativeHandle> liveControls(const std::string& className = "") const;
+    // The live controls of the given roles (of any, when none is given), in creation order.
+    std::vector<NativeHandle> liveControls(std::initializer_list<HeadlessControl::Role> roles = {}) const;
     NativeHandle mainWindow() const { return mainWindowHandle; }
     Colour windowPixel(std::int32_t x, std::int32_t y);
 
@@ -79,15 +80,23 @@ public:
     void sleep(std::int32_t milliseconds) override;
     NativeHandle createSolidBrush(Colour colour) override;
     void deleteBrush(NativeHandle brush) override;
-    NativeHandle createControl(const char* className, const char* text, std::uint32_t style, std::int32_t x,
-                               std::int32_t y, std::int32_t width, std::int32_t height, NativeHandle parent) override;
+    NativeHandle createPushButton(const char* text, std::int32_t x, std::int32_t y, std::int32_t width,
+                                  std::int32_t height, NativeHandle parent) override;
+    NativeHandle createCheckBox(const char* text, std::int32_t x, std::int32_t y, std::int32_t width,
+                                std::int32_t height, NativeHandle parent) override;
+    NativeHandle createScrollBar(bool vertical, std::int32_t x, std::int32_t y, std::int32_t width,
+                                 std::int32_t height, NativeHandle parent) override;
+    NativeHandle createEditBox(std::int32_t x, std::int32_t y, std::int32_t width, std::int32_t height,
+                               NativeHandle parent) override;
     void setWindowPos(NativeHandle control, std::int32_t x, std::int32_t y, std::int32_t width, std::int32_t height,
                       std::uint32_t flags) override;
     void invalidate(NativeHandle control) override;
     void setFocus(NativeHandle window) override;
-    LRESULT sendMessage(NativeHandle control, std::uint32_t message, WPARAM wParam, LPARAM lParam) override;
-    std::int32_t getWindowText(NativeHandle control, char* buffer, std::int32_t size) override;
-    void setWindowText(NativeHandle control, const char* text) override;
+    void setCheckMark(NativeHandle checkBox, bool checked) override;
+    bool editModified(NativeHandle edit) override;
+    void clearEditModified(NativeHandle edit) override;
+    std::int32_t getEditText(NativeHandle edit, char* buffer, std::int32_t size) override;
+    void setEditText(NativeHandle edit, const char* text) override;
     void setScrollRange(NativeHandle control, std::int32_t minimum, std::int32_t maximum, bool redraw) override;
     void setScrollPos(NativeHandle control, std::int32_t position, bool redraw) override;
     std::int32_t getScrollPos(NativeHandle control) override;
@@ -96,6 +105,8 @@ public:
 
 private:
     NativeHandle nextHandle() { return ++lastHandle; }
+    NativeHandle addControl(HeadlessControl::Role role, const char* text, std::int32_t x, std::int32_t y,
+                            std::int32_t width, std::int32_t height, NativeHandle parent);
 
     NativeHandle lastHandle = 0x1000;
     NativeHandle mainWindowHandle = 0;

@@ -28,7 +28,7 @@ void HeadlessPlatform::click(NativeHandle handle) {
 void HeadlessPlatform::scroll(NativeHandle handle, std::uint32_t code, std::uint16_t thumbPosition) {
     HeadlessControl* bar = control(handle);
     if (bar == nullptr) return;
-    const std::uint32_t message = (bar->style & SBS_VERT) != 0 ? WM_VSCROLL : WM_HSCROLL;
+    const std::uint32_t message = bar->vertical ? WM_VSCROLL : WM_HSCROLL;
     postTo(bar->parent, message, makeWParam(static_cast<std::uint16_t>(code), thumbPosition), handle);
 }
 
@@ -49,10 +49,11 @@ HeadlessWindow* HeadlessPlatform::window(NativeHandle handle) {
     return found == windows.end() ? nullptr : &found->second;
 }
 
-std::vector<NativeHandle> HeadlessPlatform::liveControls(const std::string& className) const {
+std::vector<NativeHandle> HeadlessPlatform::liveControls(std::initializer_list<HeadlessControl::Role> roles) const {
     std::vector<NativeHandle> live;
     for (const auto& [handle, state] : controls)
-        if (className.empty() || state.className == className) live.push_back(handle);
+        if (roles.size() == 0 || std::find(roles.begin(), roles.end(), state.role) != roles.end())
+            live.push_back(handle);
     return live;
 }
 
@@ -82,7 +83,7 @@ NativeHandle HeadlessPlatform::createWindow(const char* className, const char* t
     created.title = title;
     created.x = x;
     created.y = y;
-    created.surface = std::make_unique<Surface>(clientWidth, clientHeight);
+    created.surface = createSurface(clientWidth, clientHeight);
     if (mainWindowHandle == 0) mainWindowHandle = handle;
     return handle;
 }
@@ -147,14 +148,35 @@ NativeHandle HeadlessPlatform::createSolidBrush(Colour) {
 
 void HeadlessPlatform::deleteBrush(NativeHandle) { --liveBrushes; }
 
-NativeHandle HeadlessPlatform::createControl(const char* className, const char* text, std::uint32_t style,
-                                             std::int32_t x, std::int32_t y, std::int32_t width,
-                                             std::int32_t height, NativeHandle parent) {
+NativeHandle HeadlessPlatform::createPushButton(const char* text, std::int32_t x, std::int32_t y, std::int32_t width,
+                                                std::int32_t height, NativeHandle parent) {
+    return addControl(HeadlessControl::Role::PushButton, text, x, y, width, height, parent);
+}
+
+NativeHandle HeadlessPlatform::createCheckBox(const char* text, std::int32_t x, std::int32_t y, std::int32_t width,
+                                              std::int32_t height, NativeHandle parent) {
+    return addControl(HeadlessControl::Role::CheckBox, text, x, y, width, height, parent);
+}
+
+NativeHandle HeadlessPlatform::createScrollBar(bool vertical, std::int32_t x, std::int32_t y, std::int32_t width,
+                                               std::int32_t height, NativeHandle parent) {
+    const NativeHandle handle = addControl(HeadlessControl::Role::ScrollBar, nullptr, x, y, width, height, parent);
+    controls[handle].vertical = vertical;
+    return handle;
+}
+
+NativeHandle HeadlessPlatform::createEditBox(std::int32_t x, std::int32_t y, std::int32_t width, std::int32_t height,
+                                             NativeHandle parent) {
+    return addControl(HeadlessControl::Role::EditBox, nullptr, x, y, width, height, parent);
+}
+
+NativeHandle HeadlessPlatform::addControl(HeadlessControl::Role role, const char* text, std::int32_t x,
+                                          std::int32_t y, std::int32_t width, std::int32_t height,
+                                          NativeHandle parent) {
     const NativeHandle handle = nextHandle();
     HeadlessControl& created = controls[handle];
-    created.className = className;
+    created.role = role;
     created.text = text == nullptr ? "" : text;
-    created.style = style;
     created.x = x;
     created.y = y;
     created.width = width;
@@ -183,18 +205,20 @@ void HeadlessPlatform::invalidate(NativeHandle handle) {
 
 void HeadlessPlatform::setFocus(NativeHandle handle) { focus = handle; }
 
-LRESULT HeadlessPlatform::sendMessage(NativeHandle handle, std::uint32_t message, WPARAM wParam, LPARAM) {
-    HeadlessControl* target = control(handle);
-    if (target == nullptr) return 0;
-    switch (message) {
-    case BM_SETCHECK: target->checkMark = static_cast<std::int32_t>(wParam); return 0;
-    case EM_GETMODIFY: return target->modified ? 1 : 0;
-    case EM_SETMODIFY: target->modified = wParam != 0; return 0;
-    default: return 0;
-    }
+void HeadlessPlatform::setCheckMark(NativeHandle handle, bool checked) {
+    if (HeadlessControl* box = control(handle)) box->checkMark = checked ? 1 : 0;
 }
 
-std::int32_t HeadlessPlatform::getWindowText(NativeHandle handle, char* buffer, std::int32_t size) {
+bool HeadlessPlatform::editModified(NativeHandle handle) {
+    HeadlessControl* edit = control(handle);
+    return edit != nullptr && edit->modified;
+}
+
+void HeadlessPlatform::clearEditModified(NativeHandle handle) {
+    if (HeadlessControl* edit = control(handle)) edit->modified = false;
+}
+
+std::int32_t HeadlessPlatform::getEditText(NativeHandle handle, char* buffer, std::int32_t size) {
     if (size <= 0) return 0;
     HeadlessControl* target = control(handle);
     const std::string text = target == nullptr ? "" : target->text;
@@ -204,7 +228,7 @@ std::int32_t HeadlessPlatform::getWindowText(NativeHandle handle, char* buffer, 
     return static_cast<std::int32_t>(count);
 }
 
-void HeadlessPlatform::setWindowText(NativeHandle handle, const char* text) {
+void HeadlessPlatform::setEditText(NativeHandle handle, const char* text) {
     if (HeadlessControl* target = control(handle)) target->text = text == nullptr ? "" : text;
 }
 

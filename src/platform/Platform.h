@@ -60,20 +60,30 @@ public:
     virtual NativeHandle createSolidBrush(Colour colour) = 0;
     virtual void deleteBrush(NativeHandle brush) = 0;
 
-    // Child controls: className "BUTTON", "SCROLLBAR" or "edit" with the Win32 styles.
-    virtual NativeHandle createControl(const char* className, const char* text, std::uint32_t style, std::int32_t x,
-                                       std::int32_t y, std::int32_t width, std::int32_t height,
+    // Child controls of a parent window, by role; each reports to the parent's procedure
+    // with the control's handle in lParam.
+    virtual NativeHandle createPushButton(const char* text, std::int32_t x, std::int32_t y, std::int32_t width,
+                                          std::int32_t height, NativeHandle parent) = 0;
+    // Its mark changes only through setCheckMark, never by a click.
+    virtual NativeHandle createCheckBox(const char* text, std::int32_t x, std::int32_t y, std::int32_t width,
+                                        std::int32_t height, NativeHandle parent) = 0;
+    virtual NativeHandle createScrollBar(bool vertical, std::int32_t x, std::int32_t y, std::int32_t width,
+                                         std::int32_t height, NativeHandle parent) = 0;
+    // A single-line edit box, empty at first.
+    virtual NativeHandle createEditBox(std::int32_t x, std::int32_t y, std::int32_t width, std::int32_t height,
                                        NativeHandle parent) = 0;
     virtual void setWindowPos(NativeHandle control, std::int32_t x, std::int32_t y, std::int32_t width,
                               std::int32_t height, std::uint32_t flags) = 0;
     virtual void invalidate(NativeHandle control) = 0;
     virtual void setFocus(NativeHandle window) = 0;
 
-    // Control messages: BM_SETCHECK, EM_GETMODIFY, EM_SETMODIFY.
-    virtual LRESULT sendMessage(NativeHandle control, std::uint32_t message, WPARAM wParam, LPARAM lParam) = 0;
+    virtual void setCheckMark(NativeHandle checkBox, bool checked) = 0;
+    // The edit box's modified flag is set by user edits only.
+    virtual bool editModified(NativeHandle edit) = 0;
+    virtual void clearEditModified(NativeHandle edit) = 0;
     // Copies at most size - 1 characters and a terminator; answers the number copied.
-    virtual std::int32_t getWindowText(NativeHandle control, char* buffer, std::int32_t size) = 0;
-    virtual void setWindowText(NativeHandle control, const char* text) = 0;
+    virtual std::int32_t getEditText(NativeHandle edit, char* buffer, std::int32_t size) = 0;
+    virtual void setEditText(NativeHandle edit, const char* text) = 0;
     // Scroll bars keep their position inside their range.
     virtual void setScrollRange(NativeHandle control, std::int32_t minimum, std::int32_t maximum, bool redraw) = 0;
     virtual void setScrollPos(NativeHandle control, std::int32_t position, bool redraw) = 0;

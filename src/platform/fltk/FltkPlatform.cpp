@@ -6,7 +6,6 @@
 #include <algorithm>
 #include <chrono>
 #include <cstring>
-#include <strings.h>
 
 #include "FltkButton.h"
 #include "FltkCheckBox.h"
@@ -147,15 +146,39 @@ NativeHandle FltkPlatform::createSolidBrush(Colour) { return nextHandle(); }
 // The toolkit paints the check box's background itself; a brush is only a token.
 void FltkPlatform::deleteBrush(NativeHandle) {}
 
-NativeHandle FltkPlatform::createControl(const char* className, const char* text, std::uint32_t style,
-                                         std::int32_t x, std::int32_t y, std::int32_t width, std::int32_t height,
+NativeHandle FltkPlatform::createPushButton(const char* text, std::int32_t x, std::int32_t y, std::int32_t width,
+                                            std::int32_t height, NativeHandle parent) {
+    return addControl(parent, x, y, width, height, [&](NativeHandle handle) {
+        return new FltkButton(text, notifier(parent, handle, WM_COMMAND));
+    });
+}
+
+NativeHandle FltkPlatform::createCheckBox(const char* text, std::int32_t x, std::int32_t y, std::int32_t width,
+                                          std::int32_t height, NativeHandle parent) {
+    return addControl(parent, x, y, width, height, [&](NativeHandle handle) {
+        return new FltkCheckBox(text, notifier(parent, handle, WM_COMMAND));
+    });
+}
+
+NativeHandle FltkPlatform::createScrollBar(bool vertical, std::int32_t x, std::int32_t y, std::int32_t width,
+                                           std::int32_t height, NativeHandle parent) {
+    return addControl(parent, x, y, width, height, [&](NativeHandle handle) {
+        return new FltkScrollBar(vertical, notifier(parent, handle, vertical ? WM_VSCROLL : WM_HSCROLL));
+    });
+}
+
+NativeHandle FltkPlatform::createEditBox(std::int32_t x, std::int32_t y, std::int32_t width, std::int32_t height,
                                          NativeHandle parent) {
+    return addControl(parent, x, y, width, height, [](NativeHandle) { return new FltkEdit(); });
+}
+
+NativeHandle FltkPlatform::addControl(NativeHandle parent, std::int32_t x, std::int32_t y, std::int32_t width,
+                                      std::int32_t height, const std::function<Fl_Widget*(NativeHandle)>& make) {
     MainWindow* window = mainWindow(parent);
     if (window == nullptr) return 0;
     const NativeHandle handle = nextHandle();
     Fl_Group::current(nullptr);  // we add the widget to its window ourselves
-    Fl_Widget* widget = createWidget(className, text, style, handle, parent);
-    if (widget == nullptr) return 0;
+    Fl_Widget* widget = make(handle);
     widget->resize(x, y, width, height);
     window->add(widget);  // after the canvas, so it lies on top
     widget->redraw();
@@ -163,26 +186,8 @@ NativeHandle FltkPlatform::createControl(const char* className, const char* text
     return handle;
 }
 
-Fl_Widget* FltkPlatform::createWidget(const char* className, const char* text, std::uint32_t style,
-                                      NativeHandle handle, NativeHandle parent) {
-    auto notifier = [this, handle, parent](std::uint32_t message) -> Notify {
-        return [this, handle, parent, message](WPARAM wParam) { post(parent, message, wParam, handle); };
-    };
-    // Window class names are not case-sensitive.
-    if (strcasecmp(className, "BUTTON") == 0) {
-        if ((style & 0xF) == BS_CHECKBOX) return new FltkCheckBox(text, notifier(WM_COMMAND));
-        return new FltkButton(text, notifier(WM_COMMAND));
-    }
-    if (strcasecmp(className, "SCROLLBAR") == 0) {
-        const bool vertical = (style & SBS_VERT) != 0;
-        return new FltkScrollBar(vertical, notifier(vertical ? WM_VSCROLL : WM_HSCROLL));
-    }
-    if (strcasecmp(className, "edit") == 0) {
-        auto* edit = new FltkEdit();
-        if (text != nullptr) edit->value(text);
-        return edit;
-    }
-    return nullptr;
+Notify FltkPlatform::notifier(NativeHandle parent, NativeHandle handle, std::uint32_t message) {
+    return [this, parent, handle, message](WPARAM wParam) { post(parent, message, wParam, handle); };
 }
 
 void FltkPlatform::setWindowPos(NativeHandle handle, std::int32_t x, std::int32_t y, std::int32_t width,
@@ -208,43 +213,31 @@ void FltkPlatform::setFocus(NativeHandle window) {
         Fl::focus(widget);
 }
 
-LRESULT FltkPlatform::sendMessage(NativeHandle handle, std::uint32_t message, WPARAM wParam, LPARAM) {
-    switch (message) {
-    case BM_SETCHECK:
-        if (auto* box = controlAs<FltkCheckBox>(handle)) box->value(wParam != 0 ? 1 : 0);
-        return 0;
-    case EM_GETMODIFY: {
-        auto* edit = controlAs<FltkEdit>(handle);
-        return edit != nullptr && edit->modified ? 1 : 0;
-    }
-    case EM_SETMODIFY:
-        if (auto* edit = controlAs<FltkEdit>(handle)) edit->modified = wParam != 0;
-        return 0;
-    default: return 0;
-    }
+void FltkPlatform::setCheckMark(NativeHandle handle, bool checked) {
+    if (auto* box = controlAs<FltkCheckBox>(handle)) box->value(checked ? 1 : 0);
 }
 
-std::int32_t FltkPlatform::getWindowText(NativeHandle handle, char* buffer, std::int32_t size) {
+bool FltkPlatform::editModified(NativeHandle handle) {
+    auto* edit = controlAs<FltkEdit>(handle);
+    return edit != nullptr && edit->modified;
+}
+
+void FltkPlatform::clearEditModified(NativeHandle handle) {
+    if (auto* edit = controlAs<FltkEdit>(handle)) edit->modified = false;
+}
+
+std::int32_t FltkPlatform::getEditText(NativeHandle handle, char* buffer, std::int32_t size) {
     if (size <= 0) return 0;
-    const char* text = nullptr;
-    if (auto* edit = controlAs<FltkEdit>(handle))
-        text = edit->value();
-    else if (Fl_Widget* widget = control(handle))
-        text = widget->label();
-    const std::size_t length = text == nullptr ? 0 : std::strlen(text);
-    const std::size_t count = std::min(length, static_cast<std::size_t>(size - 1));
-    if (count > 0) std::memcpy(buffer, text, count);
+    auto* edit = controlAs<FltkEdit>(handle);
+    const char* text = edit == nullptr ? "" : edit->value();
+    const std::size_t count = std::min(std::strlen(text), static_cast<std::size_t>(size - 1));
+    std::memcpy(buffer, text, count);
     buffer[count] = '\0';
     return static_cast<std::int32_t>(count);
 }
 
-void FltkPlatform::setWindowText(NativeHandle handle, const char* text) {
-    if (auto* edit = controlAs<FltkEdit>(handle)) {
-        edit->value(text == nullptr ? "" : text);
-    } else if (Fl_Widget* widget = control(handle)) {
-        widget->copy_label(text);
-        widget->redraw();
-    }
+void FltkPlatform::setEditText(NativeHandle handle, const char* text) {
+    if (auto* edit = controlAs<FltkEdit>(handle)) edit->value(text == nullptr ? "" : text);
 }
 
 // The toolkit redraws lazily either way, so the redraw flags change nothing here.

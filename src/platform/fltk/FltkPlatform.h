@@ -3,11 +3,13 @@
 // messages with the Win32 numbering; the window's device context is a Surface that a
 // canvas widget under the native controls presents.
 #include <deque>
+#include <functional>
 #include <map>
 #include <memory>
 #include <string>
 
 #include "MessagePacer.h"
+#include "MessagePost.h"
 #include "Platform.h"
 
 class Fl_Widget;
@@ -38,15 +40,23 @@ public:
     void sleep(std::int32_t milliseconds) override;
     NativeHandle createSolidBrush(Colour colour) override;
     void deleteBrush(NativeHandle brush) override;
-    NativeHandle createControl(const char* className, const char* text, std::uint32_t style, std::int32_t x,
-                               std::int32_t y, std::int32_t width, std::int32_t height, NativeHandle parent) override;
+    NativeHandle createPushButton(const char* text, std::int32_t x, std::int32_t y, std::int32_t width,
+                                  std::int32_t height, NativeHandle parent) override;
+    NativeHandle createCheckBox(const char* text, std::int32_t x, std::int32_t y, std::int32_t width,
+                                std::int32_t height, NativeHandle parent) override;
+    NativeHandle createScrollBar(bool vertical, std::int32_t x, std::int32_t y, std::int32_t width,
+                                 std::int32_t height, NativeHandle parent) override;
+    NativeHandle createEditBox(std::int32_t x, std::int32_t y, std::int32_t width, std::int32_t height,
+                               NativeHandle parent) override;
     void setWindowPos(NativeHandle control, std::int32_t x, std::int32_t y, std::int32_t width, std::int32_t height,
                       std::uint32_t flags) override;
     void invalidate(NativeHandle control) override;
     void setFocus(NativeHandle window) override;
-    LRESULT sendMessage(NativeHandle control, std::uint32_t message, WPARAM wParam, LPARAM lParam) override;
-    std::int32_t getWindowText(NativeHandle control, char* buffer, std::int32_t size) override;
-    void setWindowText(NativeHandle control, const char* text) override;
+    void setCheckMark(NativeHandle checkBox, bool checked) override;
+    bool editModified(NativeHandle edit) override;
+    void clearEditModified(NativeHandle edit) override;
+    std::int32_t getEditText(NativeHandle edit, char* buffer, std::int32_t size) override;
+    void setEditText(NativeHandle edit, const char* text) override;
     void setScrollRange(NativeHandle control, std::int32_t minimum, std::int32_t maximum, bool redraw) override;
     void setScrollPos(NativeHandle control, std::int32_t position, bool redraw) override;
     std::int32_t getScrollPos(NativeHandle control) override;
@@ -64,8 +74,11 @@ private:
     void presentDamage();
     void destroyTopLevel(NativeHandle handle);
     void destroyControl(NativeHandle handle);
-    Fl_Widget* createWidget(const char* className, const char* text, std::uint32_t style, NativeHandle handle,
-                            NativeHandle parent);
+    // Adds the widget that `make` builds for the new handle to the parent window, on top.
+    NativeHandle addControl(NativeHandle parent, std::int32_t x, std::int32_t y, std::int32_t width,
+                            std::int32_t height, const std::function<Fl_Widget*(NativeHandle)>& make);
+    // Posts a control's report to its parent window with the control's handle.
+    Notify notifier(NativeHandle parent, NativeHandle handle, std::uint32_t message);
     MainWindow* mainWindow(NativeHandle handle);
     Fl_Widget* control(NativeHandle handle);
     template <class Widget>

@@ -1,10 +1,9 @@
-// The Windows surface: a 32-bit top-down DIB section selected into a memory device context,
-// drawn by GDI itself. Every pen and brush is made for one call and released before it
+// Every pen and brush is made for one call and released before it
 // returns. GDI keeps the bounds of what it draws (SetBoundsRect), which is the damage.
 // GDI takes coordinates of 27 bits at most (and Wine walks a huge ellipse pixel by pixel,
 // for seconds): figures reaching farther are drawn by our Raster into the same pixels, so
 // far-away points neither fail nor hang.
-#include "Surface.h"
+#include "GdiSurface.h"
 
 #include <windows.h>
 
@@ -54,14 +53,20 @@ private:
 
 }  // namespace
 
-Surface::Surface(std::int32_t width, std::int32_t height) { allocate(width, height); }
+std::unique_ptr<Surface> createSurface(std::int32_t width, std::int32_t height) {
+    return std::make_unique<GdiSurface>(width, height);
+}
 
-Surface::Surface(HDC windowContext, std::int32_t width, std::int32_t height)
-    : context_(windowContext), width_(width), height_(height) {}
+GdiSurface::GdiSurface(std::int32_t width, std::int32_t height) { allocate(width, height); }
 
-Surface::~Surface() { release(); }
+GdiSurface::GdiSurface(HDC windowContext, std::int32_t width, std::int32_t height) : context_(windowContext) {
+    width_ = width;
+    height_ = height;
+}
 
-bool Surface::allocatePixels() {
+GdiSurface::~GdiSurface() { release(); }
+
+bool GdiSurface::allocatePixels() {
     BITMAPINFO info{};
     info.bmiHeader.biSize = sizeof(BITMAPINFOHEADER);
     info.bmiHeader.biWidth = width_;
@@ -84,7 +89,7 @@ bool Surface::allocatePixels() {
     return true;
 }
 
-void Surface::release() {
+void GdiSurface::release() {
     if (bitmap_ != nullptr) {
         SelectObject(context_, previousBitmap_);
         DeleteObject(bitmap_);
@@ -95,30 +100,27 @@ void Surface::release() {
     pixels_ = nullptr;
 }
 
-void Surface::swap(Surface& other) {
-    std::swap(context_, other.context_);
-    std::swap(bitmap_, other.bitmap_);
-    std::swap(previousBitmap_, other.previousBitmap_);
-    std::swap(width_, other.width_);
-    std::swap(height_, other.height_);
-    std::swap(pixels_, other.pixels_);
-    std::swap(stride_, other.stride_);
-    std::swap(damage_, other.damage_);
+void GdiSurface::swap(Surface& other) {
+    Surface::swap(other);
+    auto& gdi = static_cast<GdiSurface&>(other);
+    std::swap(context_, gdi.context_);
+    std::swap(bitmap_, gdi.bitmap_);
+    std::swap(previousBitmap_, gdi.previousBitmap_);
 }
 
-void Surface::collectDamage() {
+void GdiSurface::collectDamage() {
     RECT bounds;
     if (bitmap_ == nullptr || GetBoundsRect(context_, &bounds, DCB_RESET) != DCB_SET) return;
     damage_.unite({std::max<std::int32_t>(bounds.left, 0), std::max<std::int32_t>(bounds.top, 0),
                    std::min<std::int32_t>(bounds.right, width_), std::min<std::int32_t>(bounds.bottom, height_)});
 }
 
-Raster Surface::rasterAfterGdi() {
+Raster GdiSurface::rasterAfterGdi() {
     GdiFlush();  // what GDI has queued lands first
     return raster();
 }
 
-void Surface::fillRect(std::int32_t left, std::int32_t top, std::int32_t right, std::int32_t bottom,
+void GdiSurface::fillRect(std::int32_t left, std::int32_t top, std::int32_t right, std::int32_t bottom,
                        Colour colour) {
     // An upside-down rectangle is empty, as on Linux; GDI would fill it mirrored.
     if (context_ == nullptr || right <= left || bottom <= top) return;
@@ -129,7 +131,7 @@ void Surface::fillRect(std::int32_t left, std::int32_t top, std::int32_t right, 
     collectDamage();
 }
 
-void Surface::drawLine(std::int32_t x1, std::int32_t y1, std::int32_t x2, std::int32_t y2, std::int32_t penWidth,
+void GdiSurface::drawLine(std::int32_t x1, std::int32_t y1, std::int32_t x2, std::int32_t y2, std::int32_t penWidth,
                        Colour colour) {
     // LineTo leaves out the end pixel, so a line within one pixel draws nothing, but GDI
     // would still count it in its bounds.
@@ -146,7 +148,7 @@ void Surface::drawLine(std::int32_t x1, std::int32_t y1, std::int32_t x2, std::i
     collectDamage();
 }
 
-void Surface::drawEllipse(std::int32_t left, std::int32_t top, std::int32_t right, std::int32_t bottom,
+void GdiSurface::drawEllipse(std::int32_t left, std::int32_t top, std::int32_t right, std::int32_t bottom,
                           std::int32_t penWidth, Colour lineColour, Colour fillColour) {
     if (context_ == nullptr) return;
     const std::int64_t width = std::int64_t{right} - left, height = std::int64_t{bottom} - top;
@@ -162,29 +164,31 @@ void Surface::drawEllipse(std::int32_t left, std::int32_t top, std::int32_t righ
     collectDamage();
 }
 
-void Surface::drawText(std::int32_t x, std::int32_t y, const char* text) {
+void GdiSurface::drawText(std::int32_t x, std::int32_t y, const char* text) {
     if (context_ == nullptr || text == nullptr) return;
     SetBkMode(context_, TRANSPARENT);
     TextOutA(context_, x, y, text, static_cast<int>(std::strlen(text)));
     collectDamage();
 }
 
-void Surface::blit(std::int32_t x, std::int32_t y, std::int32_t width, std::int32_t height, const Surface& source,
+void GdiSurface::blit(std::int32_t x, std::int32_t y, std::int32_t width, std::int32_t height, const Surface& source,
                    std::int32_t sourceX, std::int32_t sourceY) {
-    if (context_ == nullptr || source.context_ == nullptr) return;
+    // Every surface of this backend is a GdiSurface.
+    const HDC sourceContext = static_cast<const GdiSurface&>(source).context_;
+    if (context_ == nullptr || sourceContext == nullptr) return;
     // A window's context clips by itself; a memory surface's size is its bitmap's.
     const std::int64_t targetWidth = bitmap_ != nullptr ? width_ : INT32_MAX;
     const std::int64_t targetHeight = bitmap_ != nullptr ? height_ : INT32_MAX;
-    const BlitRun columns = BlitRun::clip(x, sourceX, width, targetWidth, source.width_);
-    const BlitRun rows = BlitRun::clip(y, sourceY, height, targetHeight, source.height_);
+    const BlitRun columns = BlitRun::clip(x, sourceX, width, targetWidth, source.width());
+    const BlitRun rows = BlitRun::clip(y, sourceY, height, targetHeight, source.height());
     if (columns.length <= 0 || rows.length <= 0) return;
     BitBlt(context_, static_cast<int>(columns.to), static_cast<int>(rows.to), static_cast<int>(columns.length),
-           static_cast<int>(rows.length), source.context_, static_cast<int>(columns.from),
+           static_cast<int>(rows.length), sourceContext, static_cast<int>(columns.from),
            static_cast<int>(rows.from), SRCCOPY);
     collectDamage();
 }
 
-const std::uint32_t* Surface::row(std::int32_t y) const {
+const std::uint32_t* GdiSurface::row(std::int32_t y) const {
     if (pixels_ == nullptr || y < 0 || y >= height_) return nullptr;
     GdiFlush();  // GDI may batch drawing calls; the pixels are current only after a flush
     return pixels_ + y * stride_;

@@ -12,7 +12,12 @@ inline std::int32_t saturateToInt32(double value) {
     return static_cast<std::int32_t>(value);
 }
 
-// The same, then held within [low, high].
+// An int64, such as a sum or difference of int32 coordinates, held within the int32 range.
+inline std::int32_t saturateToInt32(std::int64_t value) {
+    return static_cast<std::int32_t>(std::clamp<std::int64_t>(value, INT32_MIN, INT32_MAX));
+}
+
+// A double to int32 as saturateToInt32, then held within [low, high].
 inline std::int32_t clampToInt32(double value, std::int32_t low, std::int32_t high) {
     return std::clamp(saturateToInt32(value), low, high);
 }

@@ -6,6 +6,7 @@
 #include <memory>
 #include <string>
 
+#include "GdiSurface.h"
 #include "Platform.h"
 
 struct tagPAINTSTRUCT;
@@ -32,15 +33,23 @@ public:
     void sleep(std::int32_t milliseconds) override;
     NativeHandle createSolidBrush(Colour colour) override;
     void deleteBrush(NativeHandle brush) override;
-    NativeHandle createControl(const char* className, const char* text, std::uint32_t style, std::int32_t x,
-                               std::int32_t y, std::int32_t width, std::int32_t height, NativeHandle parent) override;
+    NativeHandle createPushButton(const char* text, std::int32_t x, std::int32_t y, std::int32_t width,
+                                  std::int32_t height, NativeHandle parent) override;
+    NativeHandle createCheckBox(const char* text, std::int32_t x, std::int32_t y, std::int32_t width,
+                                std::int32_t height, NativeHandle parent) override;
+    NativeHandle createScrollBar(bool vertical, std::int32_t x, std::int32_t y, std::int32_t width,
+                                 std::int32_t height, NativeHandle parent) override;
+    NativeHandle createEditBox(std::int32_t x, std::int32_t y, std::int32_t width, std::int32_t height,
+                               NativeHandle parent) override;
     void setWindowPos(NativeHandle control, std::int32_t x, std::int32_t y, std::int32_t width, std::int32_t height,
                       std::uint32_t flags) override;
     void invalidate(NativeHandle control) override;
     void setFocus(NativeHandle window) override;
-    LRESULT sendMessage(NativeHandle control, std::uint32_t message, WPARAM wParam, LPARAM lParam) override;
-    std::int32_t getWindowText(NativeHandle control, char* buffer, std::int32_t size) override;
-    void setWindowText(NativeHandle control, const char* text) override;
+    void setCheckMark(NativeHandle checkBox, bool checked) override;
+    bool editModified(NativeHandle edit) override;
+    void clearEditModified(NativeHandle edit) override;
+    std::int32_t getEditText(NativeHandle edit, char* buffer, std::int32_t size) override;
+    void setEditText(NativeHandle edit, const char* text) override;
     void setScrollRange(NativeHandle control, std::int32_t minimum, std::int32_t maximum, bool redraw) override;
     void setScrollPos(NativeHandle control, std::int32_t position, bool redraw) override;
     std::int32_t getScrollPos(NativeHandle control) override;
@@ -49,6 +58,6 @@ public:
 
 private:
     // Each window's device context from getDC until releaseDC, as a surface.
-    std::map<NativeHandle, std::unique_ptr<Surface>> contexts;
+    std::map<NativeHandle, std::unique_ptr<GdiSurface>> contexts;
     std::unique_ptr<tagPAINTSTRUCT> paint;  // between beginPaint and endPaint
 };

@@ -1,5 +1,5 @@
 #pragma once
-// Window messages, notification codes and styles with the Win32 numbering, defined once.
+// Window messages, notification codes and flags with the Win32 numbering, defined once.
 // Every backend translates its own events into these numbers.
 #include <cstdint>
 
@@ -36,10 +36,6 @@ constexpr std::uint32_t WM_MOUSEWHEEL = 0x020A;
 constexpr std::uint32_t WM_XBUTTONDOWN = 0x020B;
 constexpr std::uint32_t WM_XBUTTONUP = 0x020C;
 
-constexpr std::uint32_t BM_SETCHECK = 0x00F1;
-constexpr std::uint32_t EM_GETMODIFY = 0x00B8;
-constexpr std::uint32_t EM_SETMODIFY = 0x00B9;
-
 constexpr std::uint32_t BN_CLICKED = 0;
 
 constexpr std::uint32_t SB_LINELEFT = 0;
@@ -60,15 +56,6 @@ constexpr std::uint32_t VK_ESCAPE = 0x1B;
 
 constexpr std::uint32_t SWP_NOSIZE = 0x0001;
 constexpr std::uint32_t SWP_NOMOVE = 0x0002;
-
-constexpr std::uint32_t WS_CHILD = 0x40000000;
-constexpr std::uint32_t WS_VISIBLE = 0x10000000;
-constexpr std::uint32_t WS_BORDER = 0x00800000;
-constexpr std::uint32_t WS_OVERLAPPEDWINDOW = 0x00CF0000;
-constexpr std::uint32_t BS_PUSHBUTTON = 0x0;
-constexpr std::uint32_t BS_CHECKBOX = 0x2;
-constexpr std::uint32_t SBS_HORZ = 0x0;
-constexpr std::uint32_t SBS_VERT = 0x1;
 
 constexpr std::uint32_t CS_VREDRAW = 0x0001;
 constexpr std::uint32_t CS_HREDRAW = 0x0002;

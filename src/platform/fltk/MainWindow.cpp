@@ -10,7 +10,7 @@ constexpr WPARAM WA_ACTIVE = 1;
 
 MainWindow::MainWindow(int x, int y, int clientWidth, int clientHeight, const char* title, PostMessage post)
     : Fl_Double_Window(x, y, clientWidth, clientHeight),
-      surface_(std::make_unique<Surface>(clientWidth, clientHeight)),
+      surface_(createSurface(clientWidth, clientHeight)),
       post_(std::move(post)) {
     copy_label(title);
     canvas_ = new Canvas(*surface_, post_);  // the window's constructor opened it for children

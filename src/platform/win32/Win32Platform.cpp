@@ -36,6 +36,12 @@ LRESULT CALLBACK route(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
     return DefWindowProcA(hwnd, message, wParam, lParam);
 }
 
+NativeHandle createChild(const char* className, const char* text, DWORD style, std::int32_t x, std::int32_t y,
+                         std::int32_t width, std::int32_t height, NativeHandle parent) {
+    return handleOf(CreateWindowExA(0, className, text, WS_CHILD | WS_VISIBLE | style, x, y, width, height,
+                                    hwndOf(parent), nullptr, module(), nullptr));
+}
+
 // Child controls draw over the window; without WS_CLIPCHILDREN every panel copy to the
 // window would paint over them.
 constexpr DWORD MAIN_WINDOW_STYLE = WS_OVERLAPPEDWINDOW | WS_VISIBLE | WS_CLIPCHILDREN;
@@ -83,13 +89,13 @@ Size Win32Platform::clientSize(NativeHandle window) {
 Surface* Win32Platform::getDC(NativeHandle window) {
     const Size size = clientSize(window);
     auto& context = contexts[window];
-    context = std::make_unique<Surface>(GetDC(hwndOf(window)), size.width, size.height);
+    context = std::make_unique<GdiSurface>(GetDC(hwndOf(window)), size.width, size.height);
     return context.get();
 }
 
 void Win32Platform::releaseDC(NativeHandle window, Surface* context) {
     if (context == nullptr) return;
-    ReleaseDC(hwndOf(window), context->deviceContext());
+    ReleaseDC(hwndOf(window), static_cast<GdiSurface*>(context)->deviceContext());  // made by getDC
     contexts.erase(window);
 }
 
@@ -135,11 +141,25 @@ NativeHandle Win32Platform::createSolidBrush(Colour colour) {
 
 void Win32Platform::deleteBrush(NativeHandle brush) { DeleteObject(reinterpret_cast<HGDIOBJ>(brush)); }
 
-NativeHandle Win32Platform::createControl(const char* className, const char* text, std::uint32_t style,
-                                          std::int32_t x, std::int32_t y, std::int32_t width, std::int32_t height,
+NativeHandle Win32Platform::createPushButton(const char* text, std::int32_t x, std::int32_t y, std::int32_t width,
+                                             std::int32_t height, NativeHandle parent) {
+    return createChild("BUTTON", text, BS_PUSHBUTTON, x, y, width, height, parent);
+}
+
+// BS_CHECKBOX, not BS_AUTOCHECKBOX: the program sets the mark itself.
+NativeHandle Win32Platform::createCheckBox(const char* text, std::int32_t x, std::int32_t y, std::int32_t width,
+                                           std::int32_t height, NativeHandle parent) {
+    return createChild("BUTTON", text, BS_CHECKBOX, x, y, width, height, parent);
+}
+
+NativeHandle Win32Platform::createScrollBar(bool vertical, std::int32_t x, std::int32_t y, std::int32_t width,
+                                            std::int32_t height, NativeHandle parent) {
+    return createChild("SCROLLBAR", nullptr, vertical ? SBS_VERT : SBS_HORZ, x, y, width, height, parent);
+}
+
+NativeHandle Win32Platform::createEditBox(std::int32_t x, std::int32_t y, std::int32_t width, std::int32_t height,
                                           NativeHandle parent) {
-    return handleOf(
-        CreateWindowExA(0, className, text, style, x, y, width, height, hwndOf(parent), nullptr, module(), nullptr));
+    return createChild("edit", nullptr, WS_BORDER, x, y, width, height, parent);
 }
 
 void Win32Platform::setWindowPos(NativeHandle control, std::int32_t x, std::int32_t y, std::int32_t width,
@@ -151,15 +171,19 @@ void Win32Platform::invalidate(NativeHandle control) { InvalidateRect(hwndOf(con
 
 void Win32Platform::setFocus(NativeHandle window) { SetFocus(hwndOf(window)); }
 
-LRESULT Win32Platform::sendMessage(NativeHandle control, std::uint32_t message, WPARAM wParam, LPARAM lParam) {
-    return SendMessageA(hwndOf(control), message, wParam, lParam);
+void Win32Platform::setCheckMark(NativeHandle checkBox, bool checked) {
+    SendMessageA(hwndOf(checkBox), BM_SETCHECK, checked ? BST_CHECKED : BST_UNCHECKED, 0);
 }
 
-std::int32_t Win32Platform::getWindowText(NativeHandle control, char* buffer, std::int32_t size) {
-    return GetWindowTextA(hwndOf(control), buffer, size);
+bool Win32Platform::editModified(NativeHandle edit) { return SendMessageA(hwndOf(edit), EM_GETMODIFY, 0, 0) != 0; }
+
+void Win32Platform::clearEditModified(NativeHandle edit) { SendMessageA(hwndOf(edit), EM_SETMODIFY, FALSE, 0); }
+
+std::int32_t Win32Platform::getEditText(NativeHandle edit, char* buffer, std::int32_t size) {
+    return GetWindowTextA(hwndOf(edit), buffer, size);
 }
 
-void Win32Platform::setWindowText(NativeHandle control, const char* text) { SetWindowTextA(hwndOf(control), text); }
+void Win32Platform::setEditText(NativeHandle edit, const char* text) { SetWindowTextA(hwndOf(edit), text); }
 
 void Win32Platform::setScrollRange(NativeHandle control, std::int32_t minimum, std::int32_t maximum, bool redraw) {
     SetScrollRange(hwndOf(control), SB_CTL, minimum, maximum, redraw ? TRUE : FALSE);
@@ -175,7 +199,7 @@ void Win32Platform::copyControlImage(NativeHandle control, Surface& target, std:
                                      std::int32_t width, std::int32_t height) {
     HDC context = GetDC(hwndOf(control));
     {
-        const Surface image(context, width, height);
+        const GdiSurface image(context, width, height);
         target.blit(x, y, width, height, image, 0, 0);
     }
     ReleaseDC(hwndOf(control), context);
