@@ -6,8 +6,9 @@
 # make fuzz: fuzz the knot and degree texts with libFuzzer (clang) for FUZZ_SECONDS seconds.
 
 PACKAGES := cmake make g++ pkg-config libfltk1.3-dev libcairo2-dev libx11-dev fonts-dejavu-core
-# Only the tests need these: GoogleTest, and an X server with the tools that drive it.
-TEST_PACKAGES := libgtest-dev xvfb xauth xdotool imagemagick x11-utils openbox wmctrl
+# Only the tests need these: GoogleTest, Boost's exact integers, and an X server with the tools
+# that drive it.
+TEST_PACKAGES := libgtest-dev libboost-dev xvfb xauth xdotool imagemagick x11-utils openbox wmctrl
 BENCH_PACKAGES := libbenchmark-dev
 # The Windows build and its tests under Wine.
 WINDOWS_PACKAGES := g++-mingw-w64-x86-64-posix wine wine64 fonts-wine
