@@ -2,18 +2,13 @@
 
 #include <algorithm>
 
+#include "WidestLanes.h"
+
 namespace {
 
 using Lanes = CasteljauLanes::Lanes;
 
-// Where the loader picks a function's variant by the processor (ifunc, on ELF), the construction
-// also comes built for AVX2: eight lanes a step instead of four, the same float operations.
-// The steps below are inlined into it, so they are built for both.
-#if defined(__ELF__) && defined(__x86_64__)
-#define WIDEST_LANES __attribute__((target_clones("avx2", "default")))
-#else
-#define WIDEST_LANES
-#endif
+// The steps are inlined into the construction, so they are built for each processor it is.
 #define INLINED __attribute__((always_inline)) inline
 
 // The lerp step of every lane: a + (b - a) t, rounded to float after each operation.
