@@ -25,11 +25,6 @@ struct Zigzag {
             polygon.push_back(Vec2::fromPoint(*points.back()));
         }
     }
-    std::vector<double> coordinates(std::int32_t ControlPoint::*axis) const {
-        std::vector<double> values;
-        for (const ControlPoint* p : points) values.push_back(p->*axis);
-        return values;
-    }
     std::vector<std::unique_ptr<ControlPoint>> owned;
     std::vector<ControlPoint*> points;
     std::vector<Vec2> polygon;
@@ -48,8 +43,8 @@ void polynomialRedraw(std::size_t count, Evaluate&& evaluate) {
 
 void polynomialLiteral(benchmark::State& state) {
     const Zigzag zigzag(static_cast<std::size_t>(state.range(0)));
-    const std::vector<double> xs = literalNewtonCoefficients(zigzag.coordinates(&ControlPoint::x));
-    const std::vector<double> ys = literalNewtonCoefficients(zigzag.coordinates(&ControlPoint::y));
+    const std::vector<double> xs = literalNewtonCoefficients(zigzag.points, &ControlPoint::x);
+    const std::vector<double> ys = literalNewtonCoefficients(zigzag.points, &ControlPoint::y);
     for (auto _ : state)
         polynomialRedraw(zigzag.points.size(), [&](std::size_t, double t) {
             benchmark::DoNotOptimize(literalNewton(xs, t));

@@ -9,8 +9,11 @@
 #include "ControlPoint.h"
 #include "Vec2.h"
 
-// The Newton coefficients f[0..k] of the values at 0, 1, ..., n - 1: divided differences.
-inline std::vector<double> literalNewtonCoefficients(std::vector<double> values) {
+// The Newton coefficients f[0..k] of one coordinate of the points at 0, 1, ..., n - 1.
+inline std::vector<double> literalNewtonCoefficients(const std::vector<ControlPoint*>& points,
+                                                     std::int32_t ControlPoint::*axis) {
+    std::vector<double> values;
+    for (const ControlPoint* p : points) values.push_back(p->*axis);
     std::vector<double> coefficients{values[0]};
     for (std::size_t order = 1; order < values.size(); ++order) {
         for (std::size_t j = 0; j + order < values.size(); ++j) values[j] = (values[j + 1] - values[j]) / order;
