@@ -8,8 +8,9 @@
 # make pictures: the README's pictures in docs/, made by the Linux program and tessary.exe.
 
 PACKAGES := cmake make g++ pkg-config libfltk1.3-dev libcairo2-dev libx11-dev fonts-dejavu-core
-# Only the tests need these: GoogleTest, and an X server with the tools that drive it.
-TEST_PACKAGES := libgtest-dev xvfb xauth xdotool imagemagick x11-utils openbox wmctrl lintian
+# Only the tests need these: GoogleTest, Boost's exact integers, an X server with the tools that
+# drive it, and lintian for the package.
+TEST_PACKAGES := libgtest-dev libboost-dev xvfb xauth xdotool imagemagick x11-utils openbox wmctrl lintian
 # CPack finds the package's dependencies with file and dpkg-shlibdeps.
 PACKAGE_PACKAGES := dpkg-dev file
 BENCH_PACKAGES := libbenchmark-dev

@@ -117,8 +117,7 @@ double redrawSeconds(std::size_t entry, int count, double limit) {
 }
 
 // The largest point count from `from` on whose redraw stays within `limit` seconds: doubling
-// until the limit is passed, then bisection to within 2 %. MOST_POINTS stands for "at least":
-// BB-Form draws nothing from 1031 points on, and what remains grows slowly.
+// until the limit is passed, then bisection to within 2 %. MOST_POINTS stands for "at least".
 constexpr int MOST_POINTS = 1 << 17;
 
 int largestCountWithin(std::size_t entry, double limit, int from) {
@@ -214,6 +213,7 @@ void registerAll() {
                 ->Arg(16)
                 ->Arg(64)
                 ->Arg(256)
+                ->Arg(1000)
                 ->Unit(benchmark::kMillisecond);
         }
     }

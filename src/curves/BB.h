@@ -1,9 +1,7 @@
 #pragma once
-#include "BinomialTable.h"
+#include "BernsteinSum.h"
 #include "CurveGen.h"
 #include "ResolutionRow.h"
-
-struct Vec2;
 
 // The Bézier curve of the control polygon from its Bernstein-Bézier form, sampled at evenly
 // spaced parameters in 32-bit floats and joined by lines.
@@ -15,8 +13,6 @@ public:
     void drawCurve(const std::vector<ControlPoint*>& points) override;
 
 private:
-    Vec2 pointAt(const std::vector<ControlPoint*>& points, float t);
-
-    BinomialTable table;
+    BernsteinSum sum;
     ResolutionRow row;
 };

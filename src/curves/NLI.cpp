@@ -29,14 +29,20 @@ void NLI::layout() {
 void NLI::drawCurve(const std::vector<ControlPoint*>& points) {
     if (points.empty()) return;
     const float h = bezierStep(points.size(), row.resolution());
+    std::vector<float> parameters;
+    for (float t = h; !(t > LAST_PARAMETER); t += h) parameters.push_back(t);
+    const std::size_t count = parameters.size();
+    // Whole groups of lanes: the last one is filled up with its last parameter, and the curve
+    // points of the filling are left out.
+    constexpr std::size_t LANES = CasteljauLanes::LANES;
+    parameters.resize((count + LANES - 1) / LANES * LANES, count != 0 ? parameters.back() : 0.0f);
+    std::vector<Vec2> curve(parameters.size());
+    startConstruction(points);
+    for (std::size_t group = 0; group < parameters.size(); group += LANES)
+        lanes.run(work, &parameters[group], &curve[group]);
     PixelPath path(*panel, CURVE_PEN_WIDTH, CURVE_COLOUR);
-    path.moveTo(Vec2::fromPoint(*points[0]));
-    for (float t = h; !(t > LAST_PARAMETER); t += h) {
-        startConstruction(points);
-        for (std::size_t m = work.size(); m >= 2; --m)
-            for (std::size_t k = 0; k + 2 <= m; ++k) work[k].lerp(work[k + 1], t);
-        path.lineTo(work[0]);
-    }
+    path.moveTo(work[0]);
+    for (std::size_t i = 0; i < count; ++i) path.lineTo(curve[i]);
     if (shells.shown()) drawShells(points, shells.parameter());
 }
 

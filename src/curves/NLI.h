@@ -1,9 +1,8 @@
 #pragma once
+#include "CasteljauLanes.h"
 #include "CurveGen.h"
 #include "ResolutionRow.h"
 #include "ShellRow.h"
-
-struct Vec2;
 
 // The Bézier curve by nested linear interpolation (de Casteljau) at evenly spaced
 // parameters; on request also the construction itself at one parameter: the intermediate
@@ -25,4 +24,5 @@ private:
     ShellRow shells;
     ResolutionRow row;
     std::vector<Vec2> work;
+    CasteljauLanes lanes;
 };

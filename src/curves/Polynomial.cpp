@@ -26,6 +26,7 @@ void Polynomial::drawCurve(const std::vector<ControlPoint*>& points) {
         path.lineTo(point.x, point.y);
     };
     for (std::size_t i = 0; i + 1 < points.size(); ++i) {
+        interpolator.centreOn(static_cast<std::int32_t>(i));
         const NewtonInterpolator::Pair start = interpolator.evaluate(static_cast<float>(i));
         path.moveTo(start.x, start.y);
         if (step < 1.0)

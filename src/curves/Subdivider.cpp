@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include "WidestLanes.h"
+
 // A depth below 0 draws like depth 0.
 Subdivider::Subdivider(std::size_t pointCount, std::int32_t levels)
     : count(pointCount), depth(std::max(levels, 0)), halves(2 * count * static_cast<std::size_t>(depth)),
@@ -11,7 +13,7 @@ void Subdivider::run(const Vec2* polygon, const Sink& sink) {
     if (count != 0) subdivide(polygon, depth, 0, sink);
 }
 
-void Subdivider::subdivide(const Vec2* polygon, std::int32_t remaining, std::int32_t level, const Sink& sink) {
+WIDEST_LANES void Subdivider::subdivide(const Vec2* polygon, std::int32_t remaining, std::int32_t level, const Sink& sink) {
     if (remaining == 0) {
         sink(polygon, count);
         return;

@@ -2,7 +2,7 @@
 // clamped, and the curves each construction draws through them, against values computed another way.
 #include <cmath>
 
-#include "Bernstein.h"
+#include "Casteljau.h"
 #include "DrawingSceneFixture.h"
 
 namespace {
@@ -21,7 +21,7 @@ protected:
     // Whether green shows within 2 pixels of the Bézier curve of ARCH, clear of its end markers.
     bool followsArch() {
         for (double t = 0.03; t <= 0.97; t += 0.01)
-            if (!shownNear(GREEN, bernstein(ARCH, t).x, bernstein(ARCH, t).y, 2)) return false;
+            if (!shownNear(GREEN, casteljau(ARCH, t).x, casteljau(ARCH, t).y, 2)) return false;
         return true;
     }
 };
@@ -112,9 +112,9 @@ TEST_F(DrawingPanelTest, BBFormAndNLIDrawTheBezierCurveWithTheirSampleCount) {
 
         place(triangle);
         dragBar(framePanel->controls.size() - 1, 1);
-        const Vec2 end = bernstein(triangle, 2.0 / 3.0);
+        const Vec2 end = casteljau(triangle, 2.0 / 3.0);
         EXPECT_TRUE(shownNear(GREEN, (50 + end.x) / 2, (400 + end.y) / 2, 2));
-        EXPECT_FALSE(shownNear(GREEN, bernstein(triangle, 0.85).x, bernstein(triangle, 0.85).y, 3));
+        EXPECT_FALSE(shownNear(GREEN, casteljau(triangle, 0.85).x, casteljau(triangle, 0.85).y, 3));
     }
 }
 
@@ -124,7 +124,7 @@ TEST_F(DrawingPanelTest, ShellsFollowTheShellBarAndGoWithTheirBox) {
     selectTab(NLI_TAB);
     place(ARCH);
     EXPECT_TRUE(shownNear(SHELL_GREY, 143, 175) && shownNear(SHELL_GREY, 232, 129) && shownNear(BLUE, 275, 40));
-    const Vec2 middle = bernstein(ARCH, 0.5);
+    const Vec2 middle = casteljau(ARCH, 0.5);
     EXPECT_EQ(shownIn(static_cast<std::int32_t>(middle.x), static_cast<std::int32_t>(middle.y) + 4), BLUE);
     dragBar(1, 0);
     EXPECT_TRUE(shownNear(SHELL_GREY, 100, 220) && !shownNear(SHELL_GREY, 460, 210));

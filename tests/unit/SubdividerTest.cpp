@@ -3,7 +3,7 @@
 #include <cmath>
 #include <vector>
 
-#include "Bernstein.h"
+#include "Casteljau.h"
 #include "Subdivider.h"
 
 namespace {
@@ -25,7 +25,7 @@ TEST(SubdividerTest, PolygonEndsAreTheCurvePointsAtDyadicParameters) {
                 for (const Vec2& end : {leaf.front(), leaf.back()}) {
                     bool onCurve = false;
                     for (std::size_t k = 0; k < reached.size(); ++k) {
-                        const Vec2 c = bernstein(polygon, double(k) / leaves.size());
+                        const Vec2 c = casteljau(polygon, double(k) / leaves.size());
                         if (std::hypot(end.x - c.x, end.y - c.y) < 0.01) reached[k] = onCurve = true;
                     }
                     EXPECT_TRUE(onCurve);
