@@ -10,7 +10,9 @@ constexpr std::int32_t TEXT_BUFFER_SIZE = 256;
 
 TextBox::TextBox(Window* window, std::int32_t x, std::int32_t y, std::int32_t width, std::int32_t height)
     : Control(window) {
-    createNativeControl(*this, "edit", nullptr, WS_CHILD | WS_VISIBLE | WS_BORDER, x, y, width, height);
+    // Scrolling sideways, the box takes text beyond its width, as FLTK's input does.
+    createNativeControl(*this, "edit", nullptr, WS_CHILD | WS_VISIBLE | WS_BORDER | ES_AUTOHSCROLL, x, y, width,
+                        height);
 }
 
 TextBox::~TextBox() { platform().destroyWindow(handle); }

@@ -69,6 +69,7 @@ constexpr std::uint32_t BS_PUSHBUTTON = 0x0;
 constexpr std::uint32_t BS_CHECKBOX = 0x2;
 constexpr std::uint32_t SBS_HORZ = 0x0;
 constexpr std::uint32_t SBS_VERT = 0x1;
+constexpr std::uint32_t ES_AUTOHSCROLL = 0x80;
 
 constexpr std::uint32_t CS_VREDRAW = 0x0001;
 constexpr std::uint32_t CS_HREDRAW = 0x0002;

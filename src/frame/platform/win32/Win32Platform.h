@@ -6,9 +6,11 @@
 #include <memory>
 #include <string>
 
+#include "MessagePacer.h"
 #include "Platform.h"
 
 struct tagPAINTSTRUCT;
+struct tagMSG;
 
 class Win32Platform : public Platform {
 public:
@@ -51,4 +53,8 @@ private:
     // Each window's device context from getDC until releaseDC, as a surface.
     std::map<NativeHandle, std::unique_ptr<Surface>> contexts;
     std::unique_ptr<tagPAINTSTRUCT> paint;  // between beginPaint and endPaint
+    // A release the pacer holds for the next frame, taken off Windows' queue, and the
+    // message handed out last, with its time and position for the dispatch.
+    std::unique_ptr<tagMSG> held, handedOut;
+    MessagePacer pacer;
 };
