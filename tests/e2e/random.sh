@@ -61,14 +61,13 @@ end=$((EPOCHSECONDS + ${TESSARY_RANDOM_SECONDS:-60}))
 for ((events = 0; EPOCHSECONDS < end; events++)); do
     event
     ((W > 0 && H > 0)) || W=1 H=1
-    kill -0 "$PROGRAM" 2>/dev/null || fail "the program ended at event $events"
+    expect_sound "event $events: the program ended or reported errors"
 done
 echo "random: $events events, seed $SEED"
 
 resize 600 600
 timeout 5 xdotool windowactivate --sync "$WINDOW" 2>/dev/null
 find_client_origin
-! grep -aE 'page fault|Bad[A-Z][a-z]|runtime error|Sanitizer' "$WORK/program.err" || fail "errors after $events events"
 at 40 17 click 1
 expect_screen "the B-spline's rows do not show" 'pixels_are "$GREY" "300 515" "5 300"'
 at 490 17 click 1
