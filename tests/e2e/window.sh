@@ -26,7 +26,7 @@ press_release 100 100
 press_release 700 500
 xdotool mousemove --window "$WINDOW" 300 672 click 1
 placed="$ORIGIN_X $ORIGIN_Y"
-xdotool windowminimize --sync "$WINDOW"
+xdotool windowminimize --sync "$WINDOW" sleep 0.5  # frames run while it is minimised
 timeout 5 xdotool windowactivate --sync "$WINDOW" 2>/dev/null
 # Read the origin only once the window is back in its place: while it maps it may be elsewhere.
 poll 10 eval 'find_client_origin; [ "$ORIGIN_X $ORIGIN_Y" = "$placed" ]' || fail "the restored window is not where it was"
