@@ -13,19 +13,10 @@ TEXTS=("7" "2" "1000000000" "99999999999999999999999999999999999999999999" "nan 
 CHARS=(0 1 5 9 . , - + e " " x "'" '"' '\' ';' '$' A z)
 KEYS=(a Z 5 space BackSpace Delete Tab Return Left Right Up Down Home End Prior Next Insert F1 F2 F5 F12 ctrl+a
     ctrl+z ctrl+v ctrl+x shift+Home shift+End Menu Caps_Lock Shift_L Control_R)
-SIDES=(450 220 170 1 2 30 200)
 
 at() { xdotool mousemove --window "$WINDOW" -- "$@"; }
-set_random_text() {
-    local i
-    TEXT=${TEXTS[RANDOM % ${#TEXTS[@]}]}
-    ((RANDOM % 3 == 0)) && return
-    TEXT=""
-    for ((i = RANDOM % 40; i > 0; i--)); do TEXT+=${CHARS[RANDOM % ${#CHARS[@]}]}; done
-}
 resize() {
-    xdotool windowsize "$WINDOW" "$1" "$2" windowmove "$WINDOW" 0 0
-    sleep 0.1
+    xdotool windowsize "$WINDOW" "$1" "$2" windowmove "$WINDOW" 0 0 sleep 0.1
     read -r W H < <(client_size | tr x ' ')
 }
 
@@ -40,15 +31,17 @@ event() {
     4) at $((15 + RANDOM % 520)) 17 click 1 ;;
     5) at $((RANDOM % W)) $((H - RANDOM % 120)) click 1 ;;  # the rows of controls
     6 | 7) # "Knots: " or "Degree:" of the B-spline, sometimes narrowed, often at Home
-       ((RANDOM % 4 == 0)) && resize "${SIDES[RANDOM % 3]}" 600
-       set_random_text
-       at 40 17 click 1 sleep 0.1 mousemove --window "$WINDOW" -- $((RANDOM % 2 == 0 ? W - 32 : 67 + RANDOM % (W > 180 ? W - 180 : 1))) \
-           $((H - 18)) click 1
-       ((RANDOM % 2 == 0)) && xdotool key Home
+       ((RANDOM % 4)) || resize $((RANDOM % 2 ? 450 : 170 + RANDOM % 60)) 600
+       at 40 17 click 1 sleep 0.1 mousemove --window "$WINDOW" -- \
+           $((RANDOM % 2 ? W - 32 : 67 + RANDOM % (W > 180 ? W - 180 : 1))) $((H - 18)) click 1
+       ((RANDOM % 2)) && xdotool key Home
+       TEXT=${TEXTS[RANDOM % ${#TEXTS[@]}]}
+       for ((i = RANDOM % 3 ? RANDOM % 40 : 0; i > 0; i--)); do TEXT+=${CHARS[RANDOM % ${#CHARS[@]}]}; done
        xdotool type --delay 3 -- "$TEXT" ;;
     8) xdotool key "${KEYS[RANDOM % ${#KEYS[@]}]}" ;;
-    9) ((RANDOM % 3 == 0)) && resize "${SIDES[RANDOM % 7 + 3]:-$((1 + RANDOM % 1250))}" $((RANDOM % 2 ? 1 + RANDOM % 980 : 1 + RANDOM % 100)) ;;
-    10) ((RANDOM % 4 == 0)) && xdotool windowminimize "$WINDOW" sleep 0.$((RANDOM % 3)) && timeout 5 xdotool windowactivate "$WINDOW" ;;
+    9) ((RANDOM % 3)) || resize $((1 + RANDOM % (RANDOM % 2 ? 1250 : 200))) $((1 + RANDOM % (RANDOM % 2 ? 980 : 100))) ;;
+    10) ((RANDOM % 4)) || { xdotool windowminimize "$WINDOW" sleep 0.$((RANDOM % 3))
+        timeout 5 xdotool windowactivate "$WINDOW"; } ;;
     *) resize 600 600 ;;
     esac
     sleep 0.0$((RANDOM % 5))

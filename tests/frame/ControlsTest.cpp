@@ -74,15 +74,6 @@ TEST_F(ControlsTest, AnEditIsReadOnceAndCutTo255Characters) {
     EXPECT_EQ(curve.knots().count(), 0) << "the text was read again without an edit";
 }
 
-// A press in the drawing panel, on a point or not, takes the keys back from an edit box.
-TEST_F(ControlsTest, APressInTheDrawingPanelTakesTheKeys) {
-    for (int i = 0; i < 2; ++i) {
-        headless->focus = control(4)->handle;
-        clickIn(100, 100);
-        EXPECT_EQ(headless->focus, window->nativeHandle()) << i;
-    }
-}
-
 // A construction that counts its redraws, with a resolution bar like the real ones'.
 struct Spy : CurveGen {
     explicit Spy(Panel* panel) : CurveGen(panel), row(*panel) {}
