@@ -30,7 +30,10 @@ pass "four clicks give one uniform cubic segment with its shells"
 type_into 567 572 2
 expect_screen "the typed degree did not change the curve" \
     'colour_near "$GREEN" 150 250' 'colour_near "$GREEN" 450 275' '! colour_near "$GREEN" 216 150'
-pass "a typed degree changes the curve"
+type_into 567 572 0000000003  # ten digits; cut to two, they would keep degree 2
+expect_screen "a degree of ten digits did not reach the curve" 'colour_near "$GREEN" 216 150'
+type_into 567 572 2
+pass "a typed degree, also of ten digits, changes the curve"
 
 # Clamped: the Bézier curve of p0, p1, p2, at a quarter (9 p0 + 6 p1 + p2) / 16. The list is
 # 202 characters long, and cut anywhere it gives the uniform knots again.
