@@ -53,8 +53,8 @@ private:
     // Each window's device context from getDC until releaseDC, as a surface.
     std::map<NativeHandle, std::unique_ptr<Surface>> contexts;
     std::unique_ptr<tagPAINTSTRUCT> paint;  // between beginPaint and endPaint
-    // A release the pacer holds for the next frame, taken off Windows' queue, and the
-    // message handed out last, with its time and position for the dispatch.
+    // The message taken off Windows' queue but not handed out (a release the pacer holds
+    // to the next frame), and the one handed out last, with its time and position.
     std::unique_ptr<tagMSG> held, handedOut;
     MessagePacer pacer;
 };
