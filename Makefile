@@ -37,7 +37,7 @@ run:
 
 test: debug
 	cd $(DEBUG_DIR) && ctest --output-on-failure -j1
-	@grep -h '^stress: \|^fuzz: ' $(DEBUG_DIR)/Testing/Temporary/LastTest.log
+	@grep -h '^stress: \|^fuzz: \|^random: ' $(DEBUG_DIR)/Testing/Temporary/LastTest.log
 	@$(MAKE) --no-print-directory test-package
 	@$(MAKE) --no-print-directory test-windows
 

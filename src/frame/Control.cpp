@@ -1,5 +1,7 @@
 #include "Control.h"
 
+#include <algorithm>
+
 #include "Platform.h"
 
 void Control::move(std::int32_t newX, std::int32_t newY) {
@@ -10,8 +12,8 @@ void Control::move(std::int32_t newX, std::int32_t newY) {
 }
 
 void Control::resize(std::int32_t newWidth, std::int32_t newHeight) {
-    width = newWidth;
-    height = newHeight;
+    width = std::max(0, newWidth);
+    height = std::max(0, newHeight);
     platform().setWindowPos(handle, 0, 0, width, height, SWP_NOMOVE);
     platform().invalidate(handle);
 }

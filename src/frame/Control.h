@@ -1,15 +1,17 @@
 #pragma once
+#include <algorithm>
 #include <cstdint>
 
 #include "Messages.h"
 
 class Window;
 
-// Base of the native controls; positions are in the main window's client coordinates.
+// Base of the native controls; positions are in the main window's client coordinates. Layouts of
+// a narrow window reach below zero, and no native control takes a negative size.
 class Control {
 public:
     Control(Window* window, std::int32_t x, std::int32_t y, std::int32_t width, std::int32_t height)
-        : x(x), y(y), width(width), height(height), window(window) {}
+        : x(x), y(y), width(std::max(0, width)), height(std::max(0, height)), window(window) {}
     virtual ~Control() = default;
     Control(const Control&) = delete;
     Control& operator=(const Control&) = delete;

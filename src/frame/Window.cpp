@@ -47,8 +47,10 @@ void Window::update() {
         platform().dispatchMessage(message);
         currentWindow = nullptr;
     }
-    // After the close message the native window is gone: nothing left to draw to.
-    if (active && !closed) updatePanels();
+    // After the close message the native window is gone: nothing left to draw to. A zero
+    // size lays nothing out: the scene keeps its last layout (Wine minimises with a zero size
+    // but no minimised flag, and every point would clamp into the panel's corner).
+    if (active && !closed && width != 0 && height != 0) updatePanels();
 }
 
 void Window::updatePanels() {

@@ -6,7 +6,7 @@
 Button::Button(Window* window, std::int32_t x, std::int32_t y, std::int32_t width, std::int32_t height,
                const char* text)
     : Control(window, x, y, width, height) {
-    handle = platform().createPushButton(text, x, y, width, height, window->nativeHandle());
+    handle = platform().createPushButton(text, x, y, this->width, this->height, window->nativeHandle());
 }
 
 Button::~Button() { platform().destroyWindow(handle); }

@@ -7,7 +7,7 @@
 CheckBox::CheckBox(Window* window, std::int32_t x, std::int32_t y, std::int32_t width, std::int32_t height,
                    const char* text)
     : Control(window, x, y, width, height) {
-    handle = platform().createCheckBox(text, x, y, width, height, window->nativeHandle());
+    handle = platform().createCheckBox(text, x, y, this->width, this->height, window->nativeHandle());
     // The frame panel's grey, so the box blends into it.
     brush = platform().createSolidBrush(rgb(FRAME_PANEL_COLOUR.red, FRAME_PANEL_COLOUR.green, FRAME_PANEL_COLOUR.blue));
     setChecked(0);

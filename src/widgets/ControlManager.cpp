@@ -5,6 +5,8 @@
 #include "CurveGen.h"
 #include "Palette.h"
 #include "Panel.h"
+#include "Platform.h"
+#include "Window.h"
 
 namespace {
 constexpr std::int32_t POINT_RADIUS = 6;
@@ -23,12 +25,16 @@ void ControlManager::attached() {
 
 void ControlManager::update() {
     const std::int32_t leftDown = (owner->mouse.buttons & MOUSE_LEFT) != 0 ? 1 : 0;
-    // A press on a point starts that point's drag in its own update instead.
-    if (owner->mouseInside != 0 && leftWasDown == 0 && leftDown != 0 && !anyPointHit()) {
-        auto* point = new ControlPoint(owner->mouse.x, owner->mouse.y, POINT_RADIUS);
-        owner->addObject(point);
-        points.push_back(point);
-        owner->dirty = 1;
+    if (owner->mouseInside != 0 && leftWasDown == 0 && leftDown != 0) {
+        // The keys come back from an edit box, so Escape works again without "Clear".
+        platform().setFocus(owner->window->nativeHandle());
+        // A press on a point starts that point's drag in its own update instead.
+        if (!anyPointHit()) {
+            auto* point = new ControlPoint(owner->mouse.x, owner->mouse.y, POINT_RADIUS);
+            owner->addObject(point);
+            points.push_back(point);
+            owner->dirty = 1;
+        }
     }
     leftWasDown = leftDown;
 }

@@ -23,7 +23,7 @@ std::int32_t requestedPosition(const ScrollBar& bar, std::uint32_t request, std:
 ScrollBar::ScrollBar(Window* window, std::int32_t x, std::int32_t y, std::int32_t width, std::int32_t height,
                      std::int32_t vertical)
     : Control(window, x, y, width, height) {
-    handle = platform().createScrollBar(vertical != 0, x, y, width, height, window->nativeHandle());
+    handle = platform().createScrollBar(vertical != 0, x, y, this->width, this->height, window->nativeHandle());
     platform().setScrollRange(handle, 0, DEFAULT_MAXIMUM, false);
     platform().setScrollPos(handle, DEFAULT_POSITION, false);
 }

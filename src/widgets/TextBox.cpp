@@ -9,7 +9,7 @@ constexpr std::int32_t TEXT_BUFFER_SIZE = 256;
 
 TextBox::TextBox(Window* window, std::int32_t x, std::int32_t y, std::int32_t width, std::int32_t height)
     : Control(window, x, y, width, height) {
-    handle = platform().createEditBox(x, y, width, height, window->nativeHandle());
+    handle = platform().createEditBox(x, y, this->width, this->height, window->nativeHandle());
 }
 
 TextBox::~TextBox() { platform().destroyWindow(handle); }

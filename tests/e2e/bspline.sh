@@ -7,7 +7,7 @@ type_into() {
     xdotool mousemove --window "$WINDOW" "$1" "$2" click 1
     sleep 0.2
     # Wine's edit box knows no Ctrl+A: clear it from the end instead.
-    xdotool key End key --repeat 80 --delay 5 BackSpace type --delay 50 "$3"
+    xdotool key End key --repeat 80 --delay 5 BackSpace type --delay 20 "$3"
 }
 
 start_desktop
@@ -30,21 +30,36 @@ pass "four clicks give one uniform cubic segment with its shells"
 type_into 567 572 2
 expect_screen "the typed degree did not change the curve" \
     'colour_near "$GREEN" 150 250' 'colour_near "$GREEN" 450 275' '! colour_near "$GREEN" 216 150'
-pass "a typed degree changes the curve"
+type_into 567 572 0000000003  # ten digits; cut to two, they would keep degree 2
+expect_screen "a degree of ten digits did not reach the curve" 'colour_near "$GREEN" 216 150'
+type_into 567 572 2
+pass "a typed degree, also of ten digits, changes the curve"
 
-# Clamped: the Bézier curve of p0, p1, p2, at a quarter (9 p0 + 6 p1 + p2) / 16.
-type_into 300 572 "0 0 0 1 1 1"
+# Clamped: the Bézier curve of p0, p1, p2, at a quarter (9 p0 + 6 p1 + p2) / 16. The list is
+# 202 characters long, and cut anywhere it gives the uniform knots again.
+type_into 300 572 "0.$(printf '0%.0s' {1..190}) 0 0 1 1 1"
 expect_screen "the typed knot list did not change the curve" \
     'colour_near "$GREEN" 156 268' '! colour_near "$GREEN" 450 275'
-pass "a typed knot list changes the curve"
+pass "a typed knot list of 202 characters changes the curve"
 
-# The knot box has the keys: Escape is the box's, not the program's, until a click on
-# "Draw Shells" gives them back to the window.
+# The knot box has the keys: Escape is the box's, not the program's, until a click into the
+# drawing panel, or a tab switch that takes the box away, gives them back to the window.
 press_key Escape
 sleep 0.5
 kill -0 "$PROGRAM" 2>/dev/null || fail "Escape in an edit box ended the program"
-press_release 22 532
+press_release 300 300
 press_key Escape
-wait_for_exit 10 || fail "Escape did not end the program once the window had the keys"
-[ "$EXIT_STATUS" = 0 ] || fail "exit status $EXIT_STATUS"
-pass "Escape does nothing in an edit box and ends the program from the window"
+wait_for_exit 10 && [ "$EXIT_STATUS" = 0 ] || fail "Escape after a click into the drawing panel: no exit with 0"
+pass "Escape does nothing in an edit box and ends the program after a click into the drawing panel"
+
+# Typing at Home in the narrowed box, which held more text than fits when it could not scroll.
+open_program
+for width in 450 220 170; do
+    xdotool windowsize "$WINDOW" $width 600
+    for _ in 1 2 3 4 5; do xdotool sleep 0.2 mousemove --window "$WINDOW" 70 572 click 1 sleep 0.1 key Home type 7; done
+done
+xdotool windowsize "$WINDOW" 600 600 sleep 0.3 mousemove --window "$WINDOW" 490 17 click 1
+expect_sound "typing at Home in the narrowed knot box: the program ended or reported errors"
+xdotool key Escape
+wait_for_exit 10 && [ "$EXIT_STATUS" = 0 ] || fail "Escape after a tab switch away from the knot box: no exit with 0"
+pass "typing at Home in a narrowed box keeps the program; a tab switch gives the keys back"

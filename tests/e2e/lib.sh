@@ -89,6 +89,10 @@ press_key() {
     xdotool keyup "$1"
 }
 
+# Fails unless the program runs without having reported an X error, a Wine page fault or a
+# sanitizer finding.
+expect_sound() { kill -0 "$PROGRAM" 2>/dev/null && ! grep -aE 'page fault|Bad[A-Z][a-z]|runtime error|Sanitizer' "$WORK/program.err" || fail "$1"; }
+
 # Waits up to the seconds for the program to end; sets EXIT_STATUS.
 wait_for_exit() {
     poll "$1" eval '! kill -0 "$PROGRAM" 2>/dev/null' || return 1

@@ -21,15 +21,24 @@ expect_layout "resized drawing panel"
 pass "the drawing panel follows the window to 770x550 at (15, 25)"
 
 # The keys go to the knot box (where Escape does not end the program) until the window is
-# minimised; restored, the window has them again.
+# minimised; restored, the window has them again, and the points are where they were.
+press_release 100 100
+press_release 700 500
 xdotool mousemove --window "$WINDOW" 300 672 click 1
 placed="$ORIGIN_X $ORIGIN_Y"
-xdotool windowminimize --sync "$WINDOW"
+xdotool windowminimize --sync "$WINDOW" sleep 0.5  # frames run while it is minimised
 timeout 5 xdotool windowactivate --sync "$WINDOW" 2>/dev/null
 # Read the origin only once the window is back in its place: while it maps it may be elsewhere.
 poll 10 eval 'find_client_origin; [ "$ORIGIN_X $ORIGIN_Y" = "$placed" ]' || fail "the restored window is not where it was"
 expect_layout "drawing panel after minimise and restore"
-pass "minimised and restored, the window shows the same layout"
+expect_pixels "$RED" "points after minimise and restore" "100 100" "700 500"
+pass "minimised and restored, the window shows the same layout and points"
+press_release 735 597  # "Clear"
+
+# Down to one pixel wide and high: no control may take a negative size.
+for ((w = 1; w <= 200; w++)); do xdotool windowsize "$WINDOW" $w $((w % 100 + 1)) sleep 0.02; done
+sleep 0.5
+expect_sound "client areas of 1 to 200 x 1 to 100 pixels: the program ended or reported errors"
 
 # Wider than any bitmap can be: the program goes on, drawing what fits.
 xdotool windowsize "$WINDOW" 32768 100

@@ -92,6 +92,14 @@ TEST_F(DrawingPanelTest, PointsStaySixPixelsInsideThePanel) {
     moveIn(100, 100);
     expectAt(1, 564, 6);
 
+    // Wine minimises with a deactivation that has no minimised flag, then a zero size.
+    headless->post(WM_ACTIVATE, makeWParam(WA_INACTIVE, 0));
+    headless->post(WM_SIZE, SIZE_MINIMIZED, 0);
+    moveIn(0, 0);
+    headless->resizeClient(600, 600);
+    moveIn(0, 0);
+    expectAt(0, 564, 444);
+
     headless->resizeClient(300, 300);  // a smaller panel pulls the points in
     moveIn(0, 0);
     expectAt(0, 264, 144);

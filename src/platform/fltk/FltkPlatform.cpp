@@ -73,11 +73,15 @@ void FltkPlatform::destroyControl(NativeHandle handle) {
     Fl_Widget* widget = control(handle);
     if (widget == nullptr) return;
     controls.erase(handle);
+    // Its window takes the keys back, as on Windows; FLTK would leave them with nobody.
+    auto* window = static_cast<MainWindow*>(widget->window());
+    const bool focused = Fl::focus() == widget;
     widget->hide();
     // Out of its window at once, so that the window never deletes it a second time; the
     // widget itself goes later, as FLTK may still refer to it (pointer over it, thumb held).
     if (Fl_Group* parent = widget->parent()) parent->remove(widget);
     Fl::delete_widget(widget);
+    if (focused) window->focusCanvas();
 }
 
 Size FltkPlatform::clientSize(NativeHandle window) {

@@ -93,9 +93,11 @@ void HeadlessPlatform::destroyWindow(NativeHandle handle) {
         target->destroyed = true;
         queue.erase(std::remove_if(queue.begin(), queue.end(), [&](const Message& m) { return m.window == handle; }),
                     queue.end());
-    } else if (controls.erase(handle) != 0) {
+    } else if (HeadlessControl* target = control(handle)) {
+        // The keys go back to the parent, as on Windows.
+        if (focus == handle) focus = target->parent;
         // Gone for good: handles are never reused, and the map stays as small as the live set.
-        if (focus == handle) focus = 0;
+        controls.erase(handle);
     }
 }
 

@@ -46,9 +46,13 @@ NativeHandle createChild(const char* className, const char* text, DWORD style, s
 // window would paint over them.
 constexpr DWORD MAIN_WINDOW_STYLE = WS_OVERLAPPEDWINDOW | WS_VISIBLE | WS_CLIPCHILDREN;
 
+Message messageOf(const MSG& native) {
+    return Message{handleOf(native.hwnd), native.message, native.wParam, native.lParam};
+}
+
 }  // namespace
 
-Win32Platform::Win32Platform() : paint(std::make_unique<PAINTSTRUCT>()) {}
+Win32Platform::Win32Platform() : paint(std::make_unique<PAINTSTRUCT>()), handedOut(std::make_unique<MSG>()) {}
 
 Win32Platform::~Win32Platform() = default;
 
@@ -78,7 +82,12 @@ NativeHandle Win32Platform::createWindow(const char* className, const char* titl
                                     frame.bottom - frame.top, nullptr, nullptr, module(), nullptr));
 }
 
-void Win32Platform::destroyWindow(NativeHandle window) { DestroyWindow(hwndOf(window)); }
+void Win32Platform::destroyWindow(NativeHandle window) {
+    // The keys go back to the parent when their control goes, whatever Windows does itself.
+    const HWND parent = GetFocus() == hwndOf(window) ? GetParent(hwndOf(window)) : nullptr;
+    DestroyWindow(hwndOf(window));
+    if (parent != nullptr) SetFocus(parent);
+}
 
 Size Win32Platform::clientSize(NativeHandle window) {
     RECT client{};
@@ -100,18 +109,25 @@ void Win32Platform::releaseDC(NativeHandle window, Surface* context) {
 }
 
 bool Win32Platform::peekMessage(NativeHandle filter, Message& message) {
-    MSG peeked;
-    if (!PeekMessageA(&peeked, hwndOf(filter), 0, 0, PM_REMOVE)) return false;
-    message = Message{handleOf(peeked.hwnd), peeked.message, peeked.wParam, peeked.lParam};
+    if (held == nullptr) {
+        auto peeked = std::make_unique<MSG>();
+        if (!PeekMessageA(peeked.get(), hwndOf(filter), 0, 0, PM_REMOVE)) return false;
+        held = std::move(peeked);
+    }
+    // Nothing after a held release is handed out either, so the order stays.
+    if (pacer.holdsBack(messageOf(*held))) return false;
+    handedOut = std::move(held);
+    message = messageOf(*handedOut);
+    pacer.handedOut(message);
     return true;
 }
 
 void Win32Platform::dispatchMessage(const Message& message) {
-    // Time and position are those of the message just peeked.
-    const DWORD position = GetMessagePos();
-    MSG native{hwndOf(message.window), message.message, message.wParam, message.lParam,
-               static_cast<DWORD>(GetMessageTime()),
-               POINT{static_cast<short>(LOWORD(position)), static_cast<short>(HIWORD(position))}};
+    MSG native = *handedOut;
+    native.hwnd = hwndOf(message.window);
+    native.message = message.message;
+    native.wParam = message.wParam;
+    native.lParam = message.lParam;
     TranslateMessage(&native);
     dispatching = true;
     DispatchMessageA(&native);
@@ -133,7 +149,10 @@ Point Win32Platform::cursorPosition(NativeHandle window) {
     return {cursor.x, cursor.y};
 }
 
-void Win32Platform::sleep(std::int32_t milliseconds) { Sleep(static_cast<DWORD>(milliseconds)); }
+void Win32Platform::sleep(std::int32_t milliseconds) {
+    Sleep(static_cast<DWORD>(milliseconds));
+    pacer.startFrame();
+}
 
 NativeHandle Win32Platform::createSolidBrush(Colour colour) {
     return reinterpret_cast<NativeHandle>(CreateSolidBrush(colour));
@@ -159,7 +178,8 @@ NativeHandle Win32Platform::createScrollBar(bool vertical, std::int32_t x, std::
 
 NativeHandle Win32Platform::createEditBox(std::int32_t x, std::int32_t y, std::int32_t width, std::int32_t height,
                                           NativeHandle parent) {
-    return createChild("edit", nullptr, WS_BORDER, x, y, width, height, parent);
+    // Scrolling sideways, the box takes text beyond its width, as FLTK's input does.
+    return createChild("edit", nullptr, WS_BORDER | ES_AUTOHSCROLL, x, y, width, height, parent);
 }
 
 void Win32Platform::setWindowPos(NativeHandle control, std::int32_t x, std::int32_t y, std::int32_t width,

@@ -7,9 +7,11 @@
 #include <string>
 
 #include "GdiSurface.h"
+#include "MessagePacer.h"
 #include "Platform.h"
 
 struct tagPAINTSTRUCT;
+struct tagMSG;
 
 class Win32Platform : public Platform {
 public:
@@ -60,4 +62,8 @@ private:
     // Each window's device context from getDC until releaseDC, as a surface.
     std::map<NativeHandle, std::unique_ptr<GdiSurface>> contexts;
     std::unique_ptr<tagPAINTSTRUCT> paint;  // between beginPaint and endPaint
+    // The message taken off Windows' queue but not handed out (a release the pacer holds
+    // to the next frame), and the one handed out last, with its time and position.
+    std::unique_ptr<tagMSG> held, handedOut;
+    MessagePacer pacer;
 };

@@ -18,6 +18,8 @@ Input inputOf(const Message& message) {
     case WM_RBUTTONUP: return {Edge::Release, WM_RBUTTONDOWN};
     case WM_MBUTTONDOWN: return {Edge::Press, WM_MBUTTONDOWN};
     case WM_MBUTTONUP: return {Edge::Release, WM_MBUTTONDOWN};
+    case WM_XBUTTONDOWN: return {Edge::Press, WM_XBUTTONDOWN | std::uint32_t{highWord(message.wParam)} << 16};
+    case WM_XBUTTONUP: return {Edge::Release, WM_XBUTTONDOWN | std::uint32_t{highWord(message.wParam)} << 16};
     case WM_KEYDOWN:
     case WM_SYSKEYDOWN: return {Edge::Press, KEY | message.wParam};
     case WM_KEYUP:

@@ -1,7 +1,8 @@
 #pragma once
 // Keeps a quick click or key tap visible to the program. The program reads the buttons and
 // keys as state once per frame, so a press and its release handed out in the same frame
-// would cancel out unseen. The pacer holds such a release back to the next frame.
+// would cancel out unseen. The pacer holds such a release back to the next frame; the
+// desktop backends, whose messages come as the user makes them, pace their queues with it.
 #include <cstdint>
 #include <set>
 
