@@ -48,13 +48,12 @@ void paintPattern(Surface& s) {  // neither white nor 0 anywhere
 TEST(SurfaceTest, RectanglesAndThinLinesLeaveOutTheirFarEnd) {
     const struct { bool line; int x1, y1, x2, y2; Rect box; int count; } cases[] = {
         {false, 2, 3, 5, 7, {2, 3, 5, 7}, 12}, {false, 5, 3, 2, 7, {}, 0}, {false, 2, 3, 2, 7, {}, 0},
-        {false, -5, -5, 3, 3, {0, 0, 3, 3}, 9},
+        {false, -5, -5, 3, 3, {0, 0, 3, 3}, 9}, {true, -kFar, 5, kFar, 5, {0, 5, 12, 6}, 12},
         {false, INT32_MIN, INT32_MIN, INT32_MAX, INT32_MAX, {0, 0, 12, 12}, 144},
+        {true, INT32_MIN, INT32_MIN, INT32_MAX, INT32_MAX, {0, 0, 12, 12}, 12},
+        {true, INT32_MAX, INT32_MIN + 11, INT32_MIN + 11, INT32_MAX, {0, 0, 11, 11}, 11},  // x + y = 10
         {true, 2, 5, 8, 5, {2, 5, 8, 6}, 6}, {true, 8, 5, 2, 5, {3, 5, 9, 6}, 6}, {true, 4, 1, 4, 9, {4, 1, 5, 9}, 8},
         {true, 0, 0, 5, 5, {0, 0, 5, 5}, 5}, {true, 1, 1, 2, 3, {1, 1, 2, 3}, 2}, {true, 3, 3, 3, 3, {}, 0},
-        {true, -kFar, 5, kFar, 5, {0, 5, 12, 6}, 12}, {true, INT32_MAX, INT32_MIN + 11, INT32_MIN + 11, INT32_MAX,
-        {0, 0, 11, 11}, 11},  // x + y = 10
-        {true, INT32_MIN, INT32_MIN, INT32_MAX, INT32_MAX, {0, 0, 12, 12}, 12},
     };
     for (const auto& c : cases)
         for (int pen : {0, 1}) {
