@@ -97,6 +97,17 @@ protected:
         return false;
     }
 
+    // What the window shows inside the drawing panel, or around it.
+    std::vector<Colour> shown(bool inPanel) {
+        const Panel& p = *drawingPanel;
+        std::vector<Colour> pixels;
+        for (std::int32_t y = 0; y < window->height; ++y)
+            for (std::int32_t x = 0; x < window->width; ++x)
+                if ((x >= p.x && x < p.x + p.width && y >= p.y && y < p.y + p.height) == inPanel)
+                    pixels.push_back(headless->windowPixel(x, y));
+        return pixels;
+    }
+
     Scene scene;
     Panel* framePanel = nullptr;
     Panel* drawingPanel = nullptr;

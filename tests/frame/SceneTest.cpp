@@ -71,7 +71,8 @@ TEST_F(SceneTest, EachConstructionLaysOutItsOwnRowsAndLabels) {
         frameAt(0, 0);
         EXPECT_EQ(headless->control(bar)->scrollPos, c.start + 2) << "the resolution steps by one";
         if (c.bar == 3) {  // the shell bar steps by 5, pages by 20, and only on its own reports
-            for (const std::uint32_t request : {SB_LINELEFT, SB_PAGELEFT, SB_RIGHT}) headless->scroll(shellBar, request);
+            for (const std::uint32_t request : {SB_LINELEFT, SB_PAGELEFT, SB_RIGHT})
+                headless->scroll(shellBar, request);
             frameAt(0, 0);
             EXPECT_EQ(headless->control(shellBar)->scrollPos, 475);
         }

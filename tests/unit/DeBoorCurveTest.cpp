@@ -5,7 +5,8 @@
 namespace {
 
 // De Boor's recurrence as written (2^d calls): the reference the curve's shared levels match bit for bit.
-Vec2 deBoorRecursion(const DeBoorCurve& curve, const std::vector<Vec2>& points, float x, std::int32_t i, std::int32_t r) {
+Vec2 deBoorRecursion(const DeBoorCurve& curve, const std::vector<Vec2>& points, float x, std::int32_t i,
+                     std::int32_t r) {
     if (r == 0) return points[static_cast<std::size_t>(i)];
     const std::int32_t d = curve.degree();
     const float right = curve.knots()[i + d - r + 1], left = curve.knots()[i];
