@@ -8,14 +8,10 @@
 #include "DrawingSceneFixture.h"
 #include "GeneratorFactories.h"
 #include "ResolutionRow.h"
-#include "ScrollBar.h"
 
 namespace {
 
-class ControlsTest : public DrawingSceneFixture {
-protected:
-    ScrollBar* bar(std::size_t index) { return static_cast<ScrollBar*>(control(index)); }
-};
+using ControlsTest = DrawingSceneFixture;
 
 // A click acts on its own control only and gives the keys back to the main window; another
 // control's click goes to the window; the controls swallow their other notifications.
@@ -38,26 +34,6 @@ TEST_F(ControlsTest, ButtonsAndCheckBoxesActOnTheirOwnClicksOnly) {
                   std::vector({c.points, c.mark, c.mark}));
         EXPECT_EQ(std::count(headless->defaultHandled.begin(), headless->defaultHandled.end(), WM_COMMAND), c.toWindow);
         EXPECT_EQ(headless->focus == window->nativeHandle(), c.code == BN_CLICKED && c.toWindow == 0) << "keys back";
-    }
-}
-
-// The shell bar: range 0 to 1000, steps of 5, pages of 20, value per mille; each bar takes its own reports.
-TEST_F(ControlsTest, ScrollRequestsMoveTheirOwnBar) {
-    const struct { std::size_t index; std::uint32_t request; std::uint16_t thumb; int shell, resolution; } cases[] = {
-        {1, SB_LINELEFT, 0, 495, 10},    {1, SB_LINERIGHT, 0, 505, 10},       {1, SB_PAGELEFT, 0, 480, 10},
-        {1, SB_PAGERIGHT, 0, 520, 10},   {1, SB_THUMBPOSITION, 123, 123, 10}, {1, SB_THUMBTRACK, 877, 877, 10},
-        {1, SB_ENDSCROLL, 999, 500, 10}, {1, SB_RIGHT, 999, 500, 10},         {3, SB_LINERIGHT, 0, 500, 11},
-    };
-    for (const auto& c : cases) {
-        SCOPED_TRACE(testing::Message() << "bar " << c.index << ", request " << c.request);
-        headless->defaultHandled.clear();
-        headless->scroll(control(c.index)->handle, c.request, c.thumb);
-        frameAt(0, 0);
-        EXPECT_EQ(std::make_pair(bar(1)->position, bar(3)->position), std::make_pair(c.shell, c.resolution));
-        EXPECT_FLOAT_EQ(bar(1)->value, static_cast<float>(c.shell / 1000.0));
-        EXPECT_EQ(std::count(headless->defaultHandled.begin(), headless->defaultHandled.end(), WM_HSCROLL), 0);
-        bar(1)->setPosition(500);
-        bar(3)->setPosition(10);
     }
 }
 

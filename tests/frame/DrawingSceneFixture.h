@@ -1,25 +1,59 @@
 #pragma once
-// The start-up scene in a 600 x 600 client area (drawing panel at (15, 25), the B-spline selected).
+// A window on the headless backend, driven frame by frame; the start-up scene in it.
+#include <gtest/gtest.h>
+
+#include <memory>
+
 #include "Control.h"
 #include "ControlManager.h"
 #include "ControlPoint.h"
 #include "CurveGen.h"
-#include "HeadlessFixture.h"
+#include "HeadlessPlatform.h"
 #include "Panel.h"
 #include "Scene.h"
 #include "Tab.h"
+#include "Window.h"
 
 enum TabIndex : std::size_t { BSPLINE_TAB, CUBIC_TAB, POLYNOMIAL_TAB, NLI_TAB, BB_TAB, MIDPOINT_TAB };
 
 constexpr Colour WHITE = rgb(255, 255, 255), BLACK = rgb(0, 0, 0), RED = rgb(255, 0, 0), GREEN = rgb(0, 255, 0),
                  BLUE = rgb(0, 0, 255), SHELL_GREY = rgb(128, 128, 128);
 
+class HeadlessFixture : public ::testing::Test {
+protected:
+    HeadlessFixture() {
+        auto backend = std::make_unique<HeadlessPlatform>();
+        headless = backend.get();
+        installPlatform(std::move(backend));
+    }
+    ~HeadlessFixture() override {
+        delete window;
+        installPlatform(nullptr);
+    }
+
+    void openWindow() { window = new Window("test", 0, 0, 600, 600); }
+
+    // One frame with the cursor at (x, y) of the client area, after the message if one is given.
+    void frameAt(std::int32_t x, std::int32_t y, std::uint32_t message = 0) {
+        if (message != 0) headless->post(message);
+        headless->setCursor(x, y);
+        window->update();
+    }
+    void press(std::int32_t x, std::int32_t y) { frameAt(x, y, WM_LBUTTONDOWN); }
+    void release(std::int32_t x, std::int32_t y) { frameAt(x, y, WM_LBUTTONUP); }
+    void click(std::int32_t x, std::int32_t y) { press(x, y), release(x, y); }
+
+    HeadlessPlatform* headless = nullptr;
+    Window* window = nullptr;
+};
+
+// The start-up scene in a 600 x 600 client area (drawing panel at (15, 25), the B-spline selected).
 class DrawingSceneFixture : public HeadlessFixture {
 protected:
     static constexpr std::int32_t LEFT = 15, TOP = 25, TAB_ROW_Y = 17;
 
     DrawingSceneFixture() {
-        openWindow(600, 600);
+        openWindow();
         scene = buildScene(*window);
         framePanel = scene.framePanel;
         drawingPanel = scene.drawingPanel;
@@ -41,10 +75,7 @@ protected:
     void pressIn(std::int32_t x, std::int32_t y) { press(LEFT + x, TOP + y); }
     void releaseIn(std::int32_t x, std::int32_t y) { release(LEFT + x, TOP + y); }
     void moveIn(std::int32_t x, std::int32_t y) { frameAt(LEFT + x, TOP + y); }
-    void clickIn(std::int32_t x, std::int32_t y) {
-        pressIn(x, y);
-        releaseIn(x, y);
-    }
+    void clickIn(std::int32_t x, std::int32_t y) { pressIn(x, y), releaseIn(x, y); }
 
     // The frame panel's control at the index: "Clear", then the construction's own.
     Control* control(std::size_t index) { return framePanel->controls.at(index); }
@@ -64,6 +95,17 @@ protected:
             for (std::int32_t dx = -radius; dx <= radius; ++dx)
                 if (shownIn(cx + dx, cy + dy) == colour) return true;
         return false;
+    }
+
+    // What the window shows inside the drawing panel, or around it.
+    std::vector<Colour> shown(bool inPanel) {
+        const Panel& p = *drawingPanel;
+        std::vector<Colour> pixels;
+        for (std::int32_t y = 0; y < window->height; ++y)
+            for (std::int32_t x = 0; x < window->width; ++x)
+                if ((x >= p.x && x < p.x + p.width && y >= p.y && y < p.y + p.height) == inPanel)
+                    pixels.push_back(headless->windowPixel(x, y));
+        return pixels;
     }
 
     Scene scene;

@@ -10,15 +10,10 @@ namespace {
 // `full`: 10,000, or the count of a one-second Release redraw (bench: limits/). Under the sanitizers
 // those take minutes, so without TESSARY_EXTREME_FULL the `quick` count at the `quick` resolution
 // (0: the initial one).
-struct Extreme {
-    std::size_t tab;
-    std::int32_t full, quick;
-    std::uint16_t quickResolution;
-    bool drawn;
-};
-const Extreme EXTREMES[] = {{MIDPOINT_TAB, 10000, 10000, 1, true}, {BB_TAB, 8000, 10000, 0, true},
-                            {BSPLINE_TAB, 10000, 10000, 0, true},  {NLI_TAB, 1400, 200, 0, true},
-                            {POLYNOMIAL_TAB, 3700, 1000, 0, true}, {CUBIC_TAB, 1638, 500, 0, true}};
+struct Extreme { std::size_t tab; std::int32_t full, quick; std::uint16_t quickResolution; };
+const Extreme EXTREMES[] = {{MIDPOINT_TAB, 10000, 10000, 1}, {BB_TAB, 8000, 10000, 0},
+                            {BSPLINE_TAB, 10000, 10000, 0}, {NLI_TAB, 1400, 200, 0},
+                            {POLYNOMIAL_TAB, 3700, 1000, 0}, {CUBIC_TAB, 1638, 500, 0}};
 
 class ExtremeSizeTest : public DrawingSceneFixture {
 protected:
@@ -35,16 +30,6 @@ protected:
         drawingPanel->dirty = 1;
         frameAt(0, 0);
     }
-    // What the window shows inside the drawing panel, or around it.
-    std::vector<Colour> shown(bool inPanel) {
-        const Panel& p = *drawingPanel;
-        std::vector<Colour> pixels;
-        for (std::int32_t y = 0; y < window->height; ++y)
-            for (std::int32_t x = 0; x < window->width; ++x)
-                if ((x >= p.x && x < p.x + p.width && y >= p.y && y < p.y + p.height) == inPanel)
-                    pixels.push_back(headless->windowPixel(x, y));
-        return pixels;
-    }
 };
 
 TEST_F(ExtremeSizeTest, ThousandsOfPointsRedrawWithinThePanel) {
@@ -55,7 +40,7 @@ TEST_F(ExtremeSizeTest, ThousandsOfPointsRedrawWithinThePanel) {
         const std::vector<Colour> around = shown(false);
         showWithPoints(extreme.tab, full ? extreme.full : extreme.quick);
         const std::vector<Colour> inside = shown(true);
-        EXPECT_EQ(std::count(inside.begin(), inside.end(), GREEN) > 0, extreme.drawn) << "tab " << extreme.tab;
+        EXPECT_GT(std::count(inside.begin(), inside.end(), GREEN), 0) << "tab " << extreme.tab;
         EXPECT_TRUE(shown(false) == around) << "tab " << extreme.tab;
     }
 }

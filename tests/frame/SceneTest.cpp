@@ -33,8 +33,8 @@ TEST_F(SceneTest, TheDrawingPanelAndClearFollowTheClientArea) {
     }
 }
 
-// Controls as x, y, width, "Clear" first; labels as "text@x,y"; the resolution bar's range and
-// start; the frame in the tab's colour left of the panel, which covers its inner half.
+// Controls as x, y, width, "Clear" first; labels as "text@x,y"; the resolution bar's range, start
+// and steps; the frame in the tab's colour left of the panel, which covers its inner half.
 TEST_F(SceneTest, EachConstructionLaysOutItsOwnRowsAndLabels) {
     const struct { std::size_t tab; std::vector<int> controls; std::vector<std::string> labels; std::size_t bar;
                    int maximum, start; Colour frame; } cases[] = {
@@ -63,12 +63,19 @@ TEST_F(SceneTest, EachConstructionLaysOutItsOwnRowsAndLabels) {
             labels.push_back(std::string(text->text) + "@" + std::to_string(text->x) + "," + std::to_string(text->y));
         }
         EXPECT_EQ(labels, c.labels);
-        const NativeHandle bar = control(c.bar)->handle;
+        const NativeHandle bar = control(c.bar)->handle, shellBar = control(1)->handle;
         EXPECT_EQ(std::vector({headless->control(bar)->scrollMax, headless->control(bar)->scrollPos}),
                   std::vector({c.maximum, c.start}));
-        for (const std::uint32_t request : {SB_LINERIGHT, SB_PAGERIGHT}) headless->scroll(bar, request);
+        for (const auto& [request, thumb] : {std::pair{SB_LINERIGHT, 0}, {SB_PAGERIGHT, 0}, {SB_ENDSCROLL, 99}})
+            headless->scroll(bar, request, thumb);
         frameAt(0, 0);
         EXPECT_EQ(headless->control(bar)->scrollPos, c.start + 2) << "the resolution steps by one";
+        if (c.bar == 3) {  // the shell bar steps by 5, pages by 20, and only on its own reports
+            for (const std::uint32_t request : {SB_LINELEFT, SB_PAGELEFT, SB_RIGHT})
+                headless->scroll(shellBar, request);
+            frameAt(0, 0);
+            EXPECT_EQ(headless->control(shellBar)->scrollPos, 475);
+        }
         EXPECT_EQ(headless->windowPixel(LEFT - 2, 300), c.frame);
         EXPECT_EQ(shownIn(0, 275), WHITE);
     }

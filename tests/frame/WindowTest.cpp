@@ -2,9 +2,8 @@
 #include <algorithm>
 #include <vector>
 
-#include "HeadlessFixture.h"
+#include "DrawingSceneFixture.h"
 #include "Object.h"
-#include "Panel.h"
 
 namespace {
 

@@ -11,13 +11,6 @@
 #include "FltkPlatform.h"
 
 namespace {
-// The screen's pixel value for a colour whose channels are each 0 or 255, whatever the
-// display's depth.
-unsigned long xPixel(Colour colour) {
-    const Visual& visual = *fl_visual->visual;
-    return ((colour & 0xFF) != 0 ? visual.red_mask : 0) | ((colour & 0xFF00) != 0 ? visual.green_mask : 0) |
-           ((colour & 0xFF0000) != 0 ? visual.blue_mask : 0);
-}
 
 class FltkPlatformTest : public ::testing::Test {
 protected:
@@ -50,42 +43,10 @@ protected:
                attributes.map_state == IsViewable;
     }
 
-    unsigned long screenPixel(int x, int y) {
-        XImage* image = XGetImage(fl_display, fl_xid(&toolkitWindow()), x, y, 1, 1, AllPlanes, ZPixmap);
-        const unsigned long pixel = XGetPixel(image, 0, 0);
-        XDestroyImage(image);
-        return pixel;
-    }
-
     FltkPlatform platform;
     NativeHandle window = 0;
 };
 }  // namespace
-
-TEST_F(FltkPlatformTest, DrawingsReachTheScreenUnderTheControls) {
-    platform.createPushButton("Clear", 20, 20, 80, 30, window);
-    Surface& surface = *platform.getDC(window);
-    for (const Colour colour : {rgb(255, 0, 0), rgb(0, 0, 255)}) {
-        surface.fillRect(0, 0, 200, 150, colour);
-        EXPECT_TRUE(runFramesUntil([&] { return screenPixel(150, 100) == xPixel(colour); }))
-            << "the surface never showed";
-        const unsigned long face = screenPixel(60, 35);
-        EXPECT_NE(face, xPixel(rgb(255, 0, 0)));
-        EXPECT_NE(face, xPixel(rgb(0, 0, 255))) << "the canvas painted over the button";
-    }
-}
-
-// A scroll bar's position stays in its range, also when the range narrows.
-TEST_F(FltkPlatformTest, AScrollBarKeepsItsPositionInItsRange) {
-    const NativeHandle bar = platform.createScrollBar(false, 0, 0, 100, 17, window);
-    for (const auto& [maximum, position, expected] : {std::tuple{1000, 1200, 1000}, {1000, -3, 0}, {20, 25, 20}}) {
-        platform.setScrollRange(bar, 0, maximum, false);
-        platform.setScrollPos(bar, position, true);
-        EXPECT_EQ(platform.getScrollPos(bar), expected) << "position " << position;
-    }
-    platform.setScrollRange(bar, 0, 5, false);
-    EXPECT_EQ(platform.getScrollPos(bar), 5) << "a narrower range must take the position along";
-}
 
 TEST_F(FltkPlatformTest, CursorPositionIsInClientCoordinatesAlsoOutsideTheWindow) {
     int originX = 0, originY = 0;
