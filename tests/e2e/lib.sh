@@ -48,10 +48,11 @@ poll() {
 }
 
 # An X server on a display number it picks, and a window manager for title bars, focus and
-# close requests as on a desktop.
+# close requests as on a desktop. -noreset: the server resets whenever its last client leaves
+# and drops a client that connects meanwhile, as openbox may while wmctrl polls for it.
 start_desktop() {
     rm -f "$WORK/display"
-    Xvfb -displayfd 3 -screen 0 "${SCREEN_WIDTH}x${SCREEN_HEIGHT}x$SCREEN_DEPTH" -nolisten tcp \
+    Xvfb -displayfd 3 -screen 0 "${SCREEN_WIDTH}x${SCREEN_HEIGHT}x$SCREEN_DEPTH" -nolisten tcp -noreset \
         3>"$WORK/display" >"$WORK/xvfb.log" 2>&1 &
     STARTED+=($!)
     poll 30 test -s "$WORK/display" || fail "the X server did not start: $(tail -n 3 "$WORK/xvfb.log")"

@@ -5,6 +5,7 @@
 WINE_SH=$(dirname "$0")/wine.sh
 WINE_HOME=$1 SCRIPT=$2
 shift 2
+source "$(dirname "$0")/wine-lib.sh" "$WINE_HOME"
 LAUNCHERS=$(mktemp -d)
 launchers=()
 for program in "$@"; do
@@ -13,11 +14,13 @@ for program in "$@"; do
     chmod +x "$launcher"
     launchers+=("$launcher")
 done
+# Wine's desktop process keeps the display of the program that started it and outlives that
+# program by a second or more (the unit tests start one with no display): a script's program
+# that came upon it would get no window. So each script has a Wine session of its own,
+# begun before its X server and ended after it.
+wine_start "$WINE_HOME/prefix.log" || { echo "Wine did not start" >&2; exit 1; }
 bash "$SCRIPT" "${launchers[@]}"
 status=$?
-# Each script starts its own X server: no Wine process may outlive it.
-source "$(dirname "$0")/wine-lib.sh" "$WINE_HOME"
-wineserver -k 2>/dev/null
-wineserver -w
+wine_stop
 rm -rf "$LAUNCHERS"
 exit $status

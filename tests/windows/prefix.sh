@@ -18,9 +18,6 @@ if [ ! -f "$READY" ]; then
     touch "$READY"
 fi
 # Wine's own services start here, with their output away from the tests': a test program's
-# test then ends with it, not seconds later when those services let go of its output. The
-# server stays a minute past its last program; windows.stop ends it at once.
-wineserver -k 2>/dev/null  # what an interrupted earlier run left
-wineserver -w
-wineserver -p60 </dev/null >>"$LOG" 2>&1
-timeout 60 wine wineboot </dev/null >>"$LOG" 2>&1 || { echo "Wine did not start" >&2; exit 1; }
+# test then ends with it, not seconds later when those services let go of its output.
+# windows.stop ends the session at once.
+wine_start "$LOG" || { echo "Wine did not start" >&2; exit 1; }

@@ -5,3 +5,18 @@ export HOME=$WINE_HOME
 export WINEPREFIX=$WINE_HOME/prefix
 export WINEDEBUG=-all,err+winediag
 export WINEDLLOVERRIDES="mscoree,mshtml=;winemenubuilder.exe=d"
+
+# Ends the prefix's Wine session, if any, and waits until its server is gone.
+wine_stop() {
+    wineserver -k 2>/dev/null
+    wineserver -w
+}
+
+# A fresh session whose services run already, their output in the file $1, away from the
+# tests'. Without a display: Wine's desktop process starts with the first window, on the
+# display of the program that opens it. The server stays a minute past its last program.
+wine_start() {
+    wine_stop
+    wineserver -p60 </dev/null >>"$1" 2>&1
+    (unset DISPLAY && timeout 60 wine wineboot </dev/null >>"$1" 2>&1)
+}
