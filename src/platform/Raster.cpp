@@ -47,16 +47,41 @@ Interval discRow(double centreX, double centreY, double radius, double y) {
     return {centreX - half, centreX + half};
 }
 
-// Where the horizontal line at height y crosses a stroke with round ends: the two end
-// discs and the band between them. The stroke is convex, so the hull is exact.
-Interval strokeRow(double x1, double y1, double x2, double y2, double radius, double y) {
-    const double dx = x2 - x1, dy = y2 - y1, lengthSquared = dx * dx + dy * dy;
-    const double reach = radius * std::sqrt(lengthSquared);
-    // Projection onto the segment within it, cross product within radius * length.
-    const Interval along = solve(dx, (y - y1) * dy - x1 * dx, 0, lengthSquared);
-    const Interval across = solve(dy, -x1 * dy - (y - y1) * dx, -reach, reach);
-    return hull(hull(discRow(x1, y1, radius, y), discRow(x2, y2, radius, y)), meet(along, across));
-}
+// A stroke with round ends: the two end discs and the band between them. The stroke is convex,
+// so the hull of where a row crosses those three is where it crosses the stroke. What does not
+// depend on the row is worked out once.
+class Stroke {
+public:
+    Stroke(double x1, double y1, double x2, double y2, double radius)
+        : x1(x1), y1(y1), x2(x2), y2(y2), radius(radius), dx(x2 - x1), dy(y2 - y1),
+          lengthSquared(dx * dx + dy * dy), reach(radius * std::sqrt(lengthSquared)) {
+        if (std::max({std::abs(x1), std::abs(y1), std::abs(x2), std::abs(y2)}) < kNear) {
+            innerTop = std::min(y1, y2) + radius + 1;
+            innerBottom = std::max(y1, y2) - radius - 1;
+        }
+    }
+
+    // Where the horizontal line at height y crosses the stroke.
+    Interval row(double y) const {
+        // Cross product within radius * length.
+        const Interval across = solve(dy, -x1 * dy - (y - y1) * dx, -reach, reach);
+        if (y >= innerTop && y <= innerBottom) return across;
+        // Projection onto the segment within it.
+        const Interval along = solve(dx, (y - y1) * dy - x1 * dx, 0, lengthSquared);
+        return hull(hull(discRow(x1, y1, radius, y), discRow(x2, y2, radius, y)), meet(along, across));
+    }
+
+private:
+    // Up to here the rounding of the row's sums and quotients stays far below a pixel.
+    static constexpr double kNear = 1 << 24;
+
+    double x1, y1, x2, y2, radius;
+    double dx, dy, lengthSquared, reach;
+    // A row this far inside the stroke's height, a pixel beyond the end discs, meets neither
+    // disc, and there the band's sides lie at least two pixels inside where the projection
+    // leaves the segment: the sides alone bound it. Empty for far-away strokes.
+    double innerTop = kInfinity, innerBottom = -kInfinity;
+};
 
 }  // namespace
 
@@ -128,8 +153,9 @@ void Raster::drawThinLine(std::int64_t x1, std::int64_t y1, std::int64_t x2, std
 void Raster::drawWideLine(double x1, double y1, double x2, double y2, double radius, std::uint32_t word) {
     const std::int64_t top = clampToInt32(std::floor(std::min(y1, y2) - radius) - 1, 0, height_);
     const std::int64_t bottom = clampToInt32(std::ceil(std::max(y1, y2) + radius) + 1, 0, height_);
+    const Stroke stroke(x1, y1, x2, y2, radius);
     for (std::int64_t y = top; y < bottom; ++y) {
-        const Interval row = strokeRow(x1, y1, x2, y2, radius, y + 0.5 + kTieBreak);
+        const Interval row = stroke.row(y + 0.5 + kTieBreak);
         if (row.empty()) continue;
         // Pixel x is in when x + 0.5 + kTieBreak lies in the row.
         const double left = std::ceil(row.low - 0.5 - kTieBreak), right = std::floor(row.high - 0.5 - kTieBreak) + 1;
