@@ -86,21 +86,30 @@ private:
 
 }  // namespace
 
-void Raster::fillSpan(std::int64_t y, std::int64_t left, std::int64_t right, std::uint32_t word) {
+inline void Raster::fillSpan(std::int64_t y, std::int64_t left, std::int64_t right, std::uint32_t word) {
     if (y < 0 || y >= height_) return;
     left = std::max<std::int64_t>(left, 0);
     right = std::min<std::int64_t>(right, width_);
     if (left >= right) return;
     std::uint32_t* row = pixels_ + y * stride_;
     std::fill(row + left, row + right, word);
-    damage_.unite({static_cast<std::int32_t>(left), static_cast<std::int32_t>(y), static_cast<std::int32_t>(right),
-                static_cast<std::int32_t>(y + 1)});
+    // Inside the surface, so within int32.
+    drawn_.left = std::min(drawn_.left, static_cast<std::int32_t>(left));
+    drawn_.top = std::min(drawn_.top, static_cast<std::int32_t>(y));
+    drawn_.right = std::max(drawn_.right, static_cast<std::int32_t>(right));
+    drawn_.bottom = std::max(drawn_.bottom, static_cast<std::int32_t>(y + 1));
+}
+
+void Raster::addDrawnToDamage() {
+    damage_.unite(drawn_);
+    drawn_ = kNothingDrawn;
 }
 
 void Raster::fillRect(std::int32_t left, std::int32_t top, std::int32_t right, std::int32_t bottom,
                        Colour colour) {
     const std::uint32_t word = swapRedBlue(colour);
     for (std::int64_t y = std::max(top, 0); y < std::min(bottom, height_); ++y) fillSpan(y, left, right, word);
+    addDrawnToDamage();
 }
 
 void Raster::drawLine(std::int32_t x1, std::int32_t y1, std::int32_t x2, std::int32_t y2, std::int32_t penWidth,
@@ -113,6 +122,7 @@ void Raster::drawLine(std::int32_t x1, std::int32_t y1, std::int32_t x2, std::in
         // Wide strokes run between pixel centres.
         drawWideLine(x1 + 0.5, y1 + 0.5, x2 + 0.5, y2 + 0.5, penWidth / 2.0, word);
     }
+    addDrawnToDamage();
 }
 
 // Steps along the major axis, leaving out the end pixel; at step i the minor coordinate is
@@ -195,6 +205,7 @@ void Raster::drawEllipse(std::int32_t left, std::int32_t top, std::int32_t right
         const double centreY = (static_cast<double>(top) + bottom) / 2;
         fillEllipse(centreX, centreY, width / 2.0, height / 2.0, line);
         fillEllipse(centreX, centreY, width / 2.0 - 1, height / 2.0 - 1, fill);
+        addDrawnToDamage();
         return;
     }
     const std::int64_t a = width - 1, b = height - 1;
@@ -227,4 +238,5 @@ void Raster::drawEllipse(std::int32_t left, std::int32_t top, std::int32_t right
         x = nextX;
         y = nextY;
     }
+    addDrawnToDamage();
 }
