@@ -25,8 +25,8 @@ FLOAT_LANES_INLINED void copyLanes(FloatLanes& target, const FloatLanes& source)
 
 // Raises the first m values of a row LEVELS levels of the construction in one pass: each value
 // climbs the levels in registers and only the top one is stored, m - LEVELS values in all.
-// carried[l] is the last value of level l met. Unless null, firsts[l - 1] and lasts[l - 1] get
-// the first and last value of each level l = 1 .. LEVELS above the row.
+// carried[l] is the last value of level l met. Unless both are null, firsts[l - 1] and
+// lasts[l - 1] get the first and last value of each level l = 1 .. LEVELS above the row.
 template <std::size_t LEVELS>
 FLOAT_LANES_INLINED void raise(FloatLanes* row, std::size_t m, const FloatLanes& t, FloatLanes* firsts,
                                FloatLanes* lasts) {
@@ -56,8 +56,8 @@ FLOAT_LANES_INLINED void raise(FloatLanes* row, std::size_t m, const FloatLanes&
     lasts[LEVELS - 1] = row[m - 1 - LEVELS];
 }
 
-// The construction on a row of m values down to one, left in row[0]. Unless null, firsts[l - 1]
-// and lasts[l - 1] get the first and last value of every level l = 1 .. m - 1. Four levels a
+// The construction on a row of m values down to one, left in row[0]. Unless both are null,
+// firsts[l - 1] and lasts[l - 1] get the first and last value of every level l = 1 .. m - 1. Four levels a
 // pass: a value is loaded and stored once per four lerp steps, not once per step.
 FLOAT_LANES_INLINED void construct(FloatLanes* row, std::size_t m, const FloatLanes& t, FloatLanes* firsts = nullptr,
                                    FloatLanes* lasts = nullptr) {

@@ -56,7 +56,6 @@ WIDEST_LANES void Subdivider::splitRow(const Row& row, Row& first, Row& second) 
     lefts[0] = work[0];
     rights[0] = work[count - 1];
     construct(work.data(), count, broadcast(0.5f), &lefts[1], &rights[1]);
-    // Lane i's halves go to lanes 2i and 2i + 1 of the first group of halves, from lane 4 on of the second.
     constexpr std::size_t HALF_LANES = FLOAT_LANES / 2;
     for (std::size_t p = 0; p < count; ++p)
         for (std::size_t i = 0; i < FLOAT_LANES; ++i) {

@@ -26,6 +26,8 @@ private:
         Row xs, ys;
     };
 
+    // The first `polygons` lanes of the group hold polygons of the level: from level 3 on all
+    // eight; above it the other lanes carry copies along, which are not handed on.
     void subdivide(const Group& group, std::size_t polygons, std::int32_t level, const Sink& sink);
     // Splits every polygon of the group; the halves of lanes 0-3 go to `first`, those of lanes
     // 4-7 to `second`, a polygon's left half in lane 2i and its right half in lane 2i + 1.

@@ -93,16 +93,18 @@ inline void Raster::fillSpan(std::int64_t y, std::int64_t left, std::int64_t rig
     if (left >= right) return;
     std::uint32_t* row = pixels_ + y * stride_;
     std::fill(row + left, row + right, word);
-    // Inside the surface, so within int32.
-    drawn_.left = std::min(drawn_.left, static_cast<std::int32_t>(left));
-    drawn_.top = std::min(drawn_.top, static_cast<std::int32_t>(y));
-    drawn_.right = std::max(drawn_.right, static_cast<std::int32_t>(right));
-    drawn_.bottom = std::max(drawn_.bottom, static_cast<std::int32_t>(y + 1));
+    drawn_.left = std::min(drawn_.left, left);
+    drawn_.top = std::min(drawn_.top, y);
+    drawn_.right = std::max(drawn_.right, right);
+    drawn_.bottom = std::max(drawn_.bottom, y + 1);
 }
 
 void Raster::addDrawnToDamage() {
-    damage_.unite(drawn_);
-    drawn_ = kNothingDrawn;
+    if (drawn_.left > drawn_.right) return;
+    // Inside the surface, so within int32.
+    damage_.unite({static_cast<std::int32_t>(drawn_.left), static_cast<std::int32_t>(drawn_.top),
+                   static_cast<std::int32_t>(drawn_.right), static_cast<std::int32_t>(drawn_.bottom)});
+    drawn_ = Extent{};
 }
 
 void Raster::fillRect(std::int32_t left, std::int32_t top, std::int32_t right, std::int32_t bottom,

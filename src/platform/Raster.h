@@ -42,8 +42,11 @@ private:
     std::int64_t stride_;    // in pixels
     std::int32_t width_, height_;
     Rect& damage_;
-    // Empty, and any span widens it to that span.
-    static constexpr Rect kNothingDrawn{std::numeric_limits<std::int32_t>::max(), std::numeric_limits<std::int32_t>::max(),
-                                        std::numeric_limits<std::int32_t>::min(), std::numeric_limits<std::int32_t>::min()};
-    Rect drawn_ = kNothingDrawn;  // the pixels of the figure being drawn
+    // The pixels of the figure being drawn; empty, left > right, until a span widens it. In
+    // 64 bits, which the compiler knows the 32-bit pixel words never alias.
+    struct Extent {
+        std::int64_t left = std::numeric_limits<std::int64_t>::max(), top = std::numeric_limits<std::int64_t>::max();
+        std::int64_t right = std::numeric_limits<std::int64_t>::min(), bottom = std::numeric_limits<std::int64_t>::min();
+    };
+    Extent drawn_;
 };
