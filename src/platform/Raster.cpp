@@ -232,6 +232,7 @@ void Raster::drawEllipse(std::int32_t left, std::int32_t top, std::int32_t right
         if (nextY != y || nextX < width / 2) {
             for (const std::int64_t row : {top + y, top + height - 1 - y}) {
                 fillSpan(row, left + width - 1 - runEnd, left + runEnd + 1, fill);
+                if (line == fill) continue;  // a disc: the outline lies within the row's fill
                 fillSpan(row, left + width - 1 - runEnd, left + width - x, line);
                 fillSpan(row, left + x, left + runEnd + 1, line);
             }
