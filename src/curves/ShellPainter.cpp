@@ -16,11 +16,11 @@ constexpr std::int32_t SHELL_DOT_RADIUS = 2;
 void ShellPainter::level(const Vec2* first, std::size_t count, std::ptrdiff_t step) {
     if (count < 2) return;
     const Vec2* point = first;
+    PixelPath line(panel, 0, SHELL_COLOUR);
+    line.moveTo(*point);
     for (std::size_t k = 0; k + 1 < count; ++k, point += step) {
-        PixelPath line(panel, 0, SHELL_COLOUR);
-        line.moveTo(point[0]);
         line.lineTo(point[step]);
-        dot(point[0], SHELL_DOT_RADIUS);
+        dot(*point, SHELL_DOT_RADIUS);
     }
     dot(*point, SHELL_DOT_RADIUS);
 }
