@@ -1,8 +1,8 @@
 #pragma once
-#include <array>
 #include <cstddef>
 #include <vector>
 
+#include "FloatLanes.h"
 #include "Vec2.h"
 
 // De Casteljau's construction for several parameters side by side. Every parameter takes the
@@ -11,8 +11,8 @@
 // of a level per group, which the compiler's vector lanes carry.
 class CasteljauLanes {
 public:
-    static constexpr std::size_t LANES = 8;
-    using Lanes = std::array<float, LANES>;
+    static constexpr std::size_t LANES = FLOAT_LANES;
+    using Lanes = FloatLanes;
 
     // The curve points of the polygon at the parameters, LANES of them.
     void run(const std::vector<Vec2>& polygon, const float* parameters, Vec2* curvePoints);

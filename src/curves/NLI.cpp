@@ -53,7 +53,7 @@ void NLI::drawShells(const std::vector<ControlPoint*>& points, float s) {
     for (std::size_t m = work.size(); m > 1;) {
         for (std::size_t k = 0; k + 2 <= m; ++k) work[k].lerp(work[k + 1], s);
         if (--m <= 1) break;
-        for (std::size_t k = 0; k + 2 <= m; ++k) painter.segment(work[k], work[k + 1]);
+        painter.level(work.data(), m, 1);
     }
     painter.dot(work[0], CURVE_DOT_RADIUS);
 }

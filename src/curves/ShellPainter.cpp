@@ -11,12 +11,18 @@ namespace {
 constexpr std::int32_t SHELL_DOT_RADIUS = 2;
 }  // namespace
 
-void ShellPainter::segment(const Vec2& from, const Vec2& to) {
+// Each line is followed by the dot on its start; a dot on its end would be painted over by the
+// same dot after the next line, so each point gets one dot, the last one after the last line.
+void ShellPainter::level(const Vec2* first, std::size_t count, std::ptrdiff_t step) {
+    if (count < 2) return;
+    const Vec2* point = first;
     PixelPath line(panel, 0, SHELL_COLOUR);
-    line.moveTo(from);
-    line.lineTo(to);
-    dot(from, SHELL_DOT_RADIUS);
-    dot(to, SHELL_DOT_RADIUS);
+    line.moveTo(*point);
+    for (std::size_t k = 0; k + 1 < count; ++k, point += step) {
+        line.lineTo(point[step]);
+        dot(*point, SHELL_DOT_RADIUS);
+    }
+    dot(*point, SHELL_DOT_RADIUS);
 }
 
 void ShellPainter::dot(const Vec2& centre, std::int32_t radius) {

@@ -1,4 +1,5 @@
 #pragma once
+#include <cstddef>
 #include <cstdint>
 
 #include "Vec2.h"
@@ -11,8 +12,9 @@ class ShellPainter {
 public:
     explicit ShellPainter(Panel& panel) : panel(panel) {}
 
-    // The grey line between two points of a level, then a small dot on each.
-    void segment(const Vec2& from, const Vec2& to);
+    // The grey polyline through count points of a level, first to first + (count - 1) * step,
+    // with a small dot on each point; nothing for fewer than two points.
+    void level(const Vec2* first, std::size_t count, std::ptrdiff_t step);
     // A blue dot; nothing for a non-finite centre.
     void dot(const Vec2& centre, std::int32_t radius);
 

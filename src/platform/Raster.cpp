@@ -6,6 +6,7 @@
 #include <limits>
 
 #include "Saturate.h"
+#include "WidestLanes.h"
 
 namespace {
 
@@ -47,34 +48,70 @@ Interval discRow(double centreX, double centreY, double radius, double y) {
     return {centreX - half, centreX + half};
 }
 
-// Where the horizontal line at height y crosses a stroke with round ends: the two end
-// discs and the band between them. The stroke is convex, so the hull is exact.
-Interval strokeRow(double x1, double y1, double x2, double y2, double radius, double y) {
-    const double dx = x2 - x1, dy = y2 - y1, lengthSquared = dx * dx + dy * dy;
-    const double reach = radius * std::sqrt(lengthSquared);
-    // Projection onto the segment within it, cross product within radius * length.
-    const Interval along = solve(dx, (y - y1) * dy - x1 * dx, 0, lengthSquared);
-    const Interval across = solve(dy, -x1 * dy - (y - y1) * dx, -reach, reach);
-    return hull(hull(discRow(x1, y1, radius, y), discRow(x2, y2, radius, y)), meet(along, across));
-}
+// A stroke with round ends: the two end discs and the band between them. The stroke is convex,
+// so the hull of where a row crosses those three is where it crosses the stroke. What does not
+// depend on the row is worked out once.
+class Stroke {
+public:
+    Stroke(double x1, double y1, double x2, double y2, double radius)
+        : x1(x1), y1(y1), x2(x2), y2(y2), radius(radius), dx(x2 - x1), dy(y2 - y1),
+          lengthSquared(dx * dx + dy * dy), reach(radius * std::sqrt(lengthSquared)) {
+        if (std::max({std::abs(x1), std::abs(y1), std::abs(x2), std::abs(y2)}) < kNear) {
+            innerTop = std::min(y1, y2) + radius + 1;
+            innerBottom = std::max(y1, y2) - radius - 1;
+        }
+    }
+
+    // Where the horizontal line at height y crosses the stroke.
+    Interval row(double y) const {
+        // Cross product within radius * length.
+        const Interval across = solve(dy, -x1 * dy - (y - y1) * dx, -reach, reach);
+        if (y >= innerTop && y <= innerBottom) return across;
+        // Projection onto the segment within it.
+        const Interval along = solve(dx, (y - y1) * dy - x1 * dx, 0, lengthSquared);
+        return hull(hull(discRow(x1, y1, radius, y), discRow(x2, y2, radius, y)), meet(along, across));
+    }
+
+private:
+    // Up to here the rounding of the row's sums and quotients stays far below a pixel.
+    static constexpr double kNear = 1 << 24;
+
+    double x1, y1, x2, y2, radius;
+    double dx, dy, lengthSquared, reach;
+    // A row this far inside the stroke's height, a pixel beyond the end discs, meets neither
+    // disc, and there the band's sides lie at least two pixels inside where the projection
+    // leaves the segment: the sides alone bound it. Empty for far-away strokes.
+    double innerTop = kInfinity, innerBottom = -kInfinity;
+};
 
 }  // namespace
 
-void Raster::fillSpan(std::int64_t y, std::int64_t left, std::int64_t right, std::uint32_t word) {
+inline void Raster::fillSpan(std::int64_t y, std::int64_t left, std::int64_t right, std::uint32_t word) {
     if (y < 0 || y >= height_) return;
     left = std::max<std::int64_t>(left, 0);
     right = std::min<std::int64_t>(right, width_);
     if (left >= right) return;
     std::uint32_t* row = pixels_ + y * stride_;
     std::fill(row + left, row + right, word);
-    damage_.unite({static_cast<std::int32_t>(left), static_cast<std::int32_t>(y), static_cast<std::int32_t>(right),
-                static_cast<std::int32_t>(y + 1)});
+    drawn_.left = std::min(drawn_.left, left);
+    drawn_.top = std::min(drawn_.top, y);
+    drawn_.right = std::max(drawn_.right, right);
+    drawn_.bottom = std::max(drawn_.bottom, y + 1);
+}
+
+void Raster::addDrawnToDamage() {
+    if (drawn_.left > drawn_.right) return;
+    // Inside the surface, so within int32.
+    damage_.unite({static_cast<std::int32_t>(drawn_.left), static_cast<std::int32_t>(drawn_.top),
+                   static_cast<std::int32_t>(drawn_.right), static_cast<std::int32_t>(drawn_.bottom)});
+    drawn_ = Extent{};
 }
 
 void Raster::fillRect(std::int32_t left, std::int32_t top, std::int32_t right, std::int32_t bottom,
                        Colour colour) {
     const std::uint32_t word = swapRedBlue(colour);
     for (std::int64_t y = std::max(top, 0); y < std::min(bottom, height_); ++y) fillSpan(y, left, right, word);
+    addDrawnToDamage();
 }
 
 void Raster::drawLine(std::int32_t x1, std::int32_t y1, std::int32_t x2, std::int32_t y2, std::int32_t penWidth,
@@ -87,6 +124,7 @@ void Raster::drawLine(std::int32_t x1, std::int32_t y1, std::int32_t x2, std::in
         // Wide strokes run between pixel centres.
         drawWideLine(x1 + 0.5, y1 + 0.5, x2 + 0.5, y2 + 0.5, penWidth / 2.0, word);
     }
+    addDrawnToDamage();
 }
 
 // Steps along the major axis, leaving out the end pixel; at step i the minor coordinate is
@@ -125,11 +163,13 @@ void Raster::drawThinLine(std::int64_t x1, std::int64_t y1, std::int64_t x2, std
     }
 }
 
-void Raster::drawWideLine(double x1, double y1, double x2, double y2, double radius, std::uint32_t word) {
+// Built for AVX2 as well, where ceil and floor are one instruction each.
+WIDEST_LANES void Raster::drawWideLine(double x1, double y1, double x2, double y2, double radius, std::uint32_t word) {
     const std::int64_t top = clampToInt32(std::floor(std::min(y1, y2) - radius) - 1, 0, height_);
     const std::int64_t bottom = clampToInt32(std::ceil(std::max(y1, y2) + radius) + 1, 0, height_);
+    const Stroke stroke(x1, y1, x2, y2, radius);
     for (std::int64_t y = top; y < bottom; ++y) {
-        const Interval row = strokeRow(x1, y1, x2, y2, radius, y + 0.5 + kTieBreak);
+        const Interval row = stroke.row(y + 0.5 + kTieBreak);
         if (row.empty()) continue;
         // Pixel x is in when x + 0.5 + kTieBreak lies in the row.
         const double left = std::ceil(row.low - 0.5 - kTieBreak), right = std::floor(row.high - 0.5 - kTieBreak) + 1;
@@ -167,6 +207,7 @@ void Raster::drawEllipse(std::int32_t left, std::int32_t top, std::int32_t right
         const double centreY = (static_cast<double>(top) + bottom) / 2;
         fillEllipse(centreX, centreY, width / 2.0, height / 2.0, line);
         fillEllipse(centreX, centreY, width / 2.0 - 1, height / 2.0 - 1, fill);
+        addDrawnToDamage();
         return;
     }
     const std::int64_t a = width - 1, b = height - 1;
@@ -191,6 +232,7 @@ void Raster::drawEllipse(std::int32_t left, std::int32_t top, std::int32_t right
         if (nextY != y || nextX < width / 2) {
             for (const std::int64_t row : {top + y, top + height - 1 - y}) {
                 fillSpan(row, left + width - 1 - runEnd, left + runEnd + 1, fill);
+                if (line == fill) continue;  // a disc: the outline lies within the row's fill
                 fillSpan(row, left + width - 1 - runEnd, left + width - x, line);
                 fillSpan(row, left + x, left + runEnd + 1, line);
             }
@@ -199,4 +241,5 @@ void Raster::drawEllipse(std::int32_t left, std::int32_t top, std::int32_t right
         x = nextX;
         y = nextY;
     }
+    addDrawnToDamage();
 }

@@ -5,6 +5,7 @@
 // It works on rows, so far-away coordinates stay cheap (only rows inside are visited) and
 // exact. Everything drawn is added to `damage`.
 #include <cstdint>
+#include <limits>
 
 #include "Messages.h"
 #include "Rect.h"
@@ -28,9 +29,11 @@ public:
                      std::int32_t penWidth, Colour lineColour, Colour fillColour);
 
 private:
-    // Fills [left, right) of row y, clipped, and records the damage; rectangles, lines and
+    // Fills [left, right) of row y, clipped, and widens drawn_ to it; rectangles, lines and
     // ellipses all end up here.
     void fillSpan(std::int64_t y, std::int64_t left, std::int64_t right, std::uint32_t word);
+    // Each figure adds what it drew to the damage once, not span by span.
+    void addDrawnToDamage();
     void drawThinLine(std::int64_t x1, std::int64_t y1, std::int64_t x2, std::int64_t y2, std::uint32_t word);
     void drawWideLine(double x1, double y1, double x2, double y2, double radius, std::uint32_t word);
     void fillEllipse(double centreX, double centreY, double radiusX, double radiusY, std::uint32_t word);
@@ -39,4 +42,11 @@ private:
     std::int64_t stride_;    // in pixels
     std::int32_t width_, height_;
     Rect& damage_;
+    // The pixels of the figure being drawn; empty, left > right, until a span widens it. In
+    // 64 bits, which the compiler knows the 32-bit pixel words never alias.
+    struct Extent {
+        std::int64_t left = std::numeric_limits<std::int64_t>::max(), top = std::numeric_limits<std::int64_t>::max();
+        std::int64_t right = std::numeric_limits<std::int64_t>::min(), bottom = std::numeric_limits<std::int64_t>::min();
+    };
+    Extent drawn_;
 };

@@ -105,7 +105,7 @@ void BSpline::drawShells(float s) {
     if (!span) return;
     ShellPainter painter(*panel);
     const auto drawLevel = [&painter](std::int32_t, const Vec2* level, std::int32_t count) {
-        for (std::int32_t j = count - 1; j >= 1; --j) painter.segment(level[j], level[j - 1]);
+        if (count > 0) painter.level(&level[count - 1], static_cast<std::size_t>(count), -1);
     };
     const Vec2 onCurve = curve.deBoor(curve.mapParameter(s), *span, drawLevel);
     painter.dot(onCurve, CURVE_DOT_RADIUS);

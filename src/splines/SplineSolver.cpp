@@ -7,6 +7,7 @@
 #include <utility>
 
 #include "Saturate.h"
+#include "WidestLanes.h"
 
 namespace {
 
@@ -38,7 +39,7 @@ struct Lanes {
 // Adds ci (t - i + 3)^3 to the lanes whose t lies beyond the knot i - 3: lane by lane when
 // MASKED, else to every lane (all of them lie beyond it).
 template <bool MASKED>
-void addTruncatedTerm(Lanes& lanes, double cx, double cy, std::int32_t i) {
+__attribute__((always_inline)) inline void addTruncatedTerm(Lanes& lanes, double cx, double cy, std::int32_t i) {
     const double knot = i - 3, shift = i;
     // Kept a loop: unrolled in full, the lanes were left scalar.
 #pragma GCC unroll 1
@@ -52,7 +53,7 @@ void addTruncatedTerm(Lanes& lanes, double cx, double cy, std::int32_t i) {
     }
 }
 
-void evaluateLanes(const GrowArray<double>& xc, const GrowArray<double>& yc, const double* t, std::int32_t count,
+WIDEST_LANES void evaluateLanes(const GrowArray<double>& xc, const GrowArray<double>& yc, const double* t, std::int32_t count,
                    std::int32_t* x, std::int32_t* y) {
     Lanes lanes;
     double lowest = std::numeric_limits<double>::max(), highest = std::numeric_limits<double>::lowest();
