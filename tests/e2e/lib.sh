@@ -60,6 +60,8 @@ start_desktop() {
     HOME="$WORK" XDG_CONFIG_HOME="$WORK" openbox --sm-disable >"$WORK/openbox.log" 2>&1 &
     STARTED+=($!)
     poll 30 wmctrl -m >/dev/null 2>&1 || fail "the window manager did not start on $DISPLAY: $(tail -n 3 "$WORK/openbox.log")"
+    # What the programs need beside the desktop (Wine's session for the Windows ones).
+    [ -z "${E2E_DESKTOP_HOOK:-}" ] || (eval "$E2E_DESKTOP_HOOK") || fail "the desktop hook failed: $E2E_DESKTOP_HOOK"
 }
 
 # Starts the script's program (its first argument), output in $WORK/program.out and .err, and

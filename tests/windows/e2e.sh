@@ -14,11 +14,13 @@ for program in "$@"; do
     chmod +x "$launcher"
     launchers+=("$launcher")
 done
-# Wine's desktop process keeps the display of the program that started it and outlives that
-# program by a second or more (the unit tests start one with no display): a script's program
-# that came upon it would get no window. So each script has a Wine session of its own,
-# begun before its X server and ended after it.
-wine_start "$WINE_HOME/prefix.log" || { echo "Wine did not start" >&2; exit 1; }
+# Wine's desktop process keeps the display of whatever started it and outlives it (the unit
+# tests, or Wine's own services, start one with no display): a script's program that came upon
+# it would get no window. So each script has a Wine session of its own, begun on its own X
+# server once that runs (lib.sh calls the hook) and ended after it.
+export E2E_DESKTOP_HOOK="source $(printf %q "$(dirname "$0")/wine-lib.sh") $(printf %q "$WINE_HOME") && \
+wine_start $(printf %q "$WINE_HOME/prefix.log")"
+wine_stop
 bash "$SCRIPT" "${launchers[@]}"
 status=$?
 wine_stop

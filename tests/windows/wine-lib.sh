@@ -13,10 +13,10 @@ wine_stop() {
 }
 
 # A fresh session whose services run already, their output in the file $1, away from the
-# tests'. Without a display: Wine's desktop process starts with the first window, on the
-# display of the program that opens it. The server stays a minute past its last program.
+# tests'. On the caller's display, if any: a desktop process the services start takes it.
+# The server stays a minute past its last program.
 wine_start() {
     wine_stop
     wineserver -p60 </dev/null >>"$1" 2>&1
-    (unset DISPLAY && timeout 60 wine wineboot </dev/null >>"$1" 2>&1)
+    timeout 60 wine wineboot </dev/null >>"$1" 2>&1
 }
