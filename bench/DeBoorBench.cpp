@@ -5,7 +5,7 @@
 #include <vector>
 
 #include "DeBoorCurve.h"
-#include "DeBoorRecursion.h"
+#include "LiteralCurves.h"
 
 namespace {
 

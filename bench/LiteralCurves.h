@@ -1,12 +1,13 @@
 #pragma once
 // The constructions' literal forms, the references that the tests and the benchmarks hold the
 // program's own forms against: Newton's sums with the nodes 0, 1, 2, ... and every product
-// formed afresh, Bernstein weights from float powers and Pascal's triangle, and de Casteljau's
-// construction for one parameter at a time.
+// formed afresh, Bernstein weights from float powers and Pascal's triangle, de Casteljau's
+// construction for one parameter at a time, and De Boor's recurrence with its 2^d calls.
 #include <cstdint>
 #include <vector>
 
 #include "ControlPoint.h"
+#include "DeBoorCurve.h"
 #include "Vec2.h"
 
 // The Newton coefficients f[0..k] of one coordinate of the points at 0, 1, ..., n - 1.
@@ -67,4 +68,14 @@ inline Vec2 literalCasteljau(std::vector<Vec2> work, float t) {
     for (std::size_t m = work.size(); m >= 2; --m)
         for (std::size_t k = 0; k + 2 <= m; ++k) work[k].lerp(work[k + 1], t);
     return work[0];
+}
+
+inline Vec2 deBoorRecursion(const DeBoorCurve& curve, const std::vector<Vec2>& points, float x, std::int32_t i,
+                            std::int32_t r) {
+    if (r == 0) return points[static_cast<std::size_t>(i)];
+    const std::int32_t d = curve.degree();
+    const float right = curve.knots()[i + d - r + 1], left = curve.knots()[i];
+    const float alpha = (x - left) / (right - left), beta = (right - x) / (right - left);
+    Vec2 lower = deBoorRecursion(curve, points, x, i - 1, r - 1);
+    return deBoorRecursion(curve, points, x, i, r - 1).scale(alpha).add(lower.scale(beta));
 }
