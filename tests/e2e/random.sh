@@ -68,5 +68,5 @@ expect_screen "a tab click after $events events changed nothing" '! pixels_are "
 pass "after $events random events the program answers"
 press_release 300 300
 press_key Escape
-wait_for_exit 10 && [ "$EXIT_STATUS" = 0 ] || fail "Escape did not end the program with status 0"
+expect_exit "Escape did not end the program with status 0"
 pass "Escape ends it with status 0"
