@@ -11,7 +11,6 @@ PROGRAM_PATH=${1:-}
 WORK=$(mktemp -d)
 STARTED=()      # process ids to end at exit, last started first
 SCREEN_WIDTH=1024
-SCREEN_HEIGHT=768
 
 # The program's colours, as client_pixel reports them.
 GREY="200 200 200" WHITE="255 255 255" RED="255 0 0" GREEN="0 255 0" BLACK="0 0 0" BLUE="0 0 255"
@@ -46,8 +45,7 @@ poll() {
 # close requests as on a desktop. -noreset: the server resets whenever its last client leaves
 # and drops a client that connects meanwhile, as openbox may while wmctrl polls for it.
 start_desktop() {
-    rm -f "$WORK/display"
-    Xvfb -displayfd 3 -screen 0 "${SCREEN_WIDTH}x${SCREEN_HEIGHT}x24" -nolisten tcp -noreset \
+    Xvfb -displayfd 3 -screen 0 "${SCREEN_WIDTH}x768x24" -nolisten tcp -noreset \
         3>"$WORK/display" >"$WORK/xvfb.log" 2>&1 &
     STARTED+=($!)
     poll 30 test -s "$WORK/display" || fail "the X server did not start: $(tail -n 3 "$WORK/xvfb.log")"
@@ -70,10 +68,7 @@ open_program() {
 
 # Sets ORIGIN_X and ORIGIN_Y to the client area's screen position, wherever the window is.
 find_client_origin() {
-    local info
-    info=$(xwininfo -id "$WINDOW") || fail "cannot read the window's geometry"
-    ORIGIN_X=$(awk '/Absolute upper-left X/ {print $NF}' <<<"$info")
-    ORIGIN_Y=$(awk '/Absolute upper-left Y/ {print $NF}' <<<"$info")
+    read -r ORIGIN_X ORIGIN_Y < <(xwininfo -id "$WINDOW" | awk '/upper-left X/ {x = $NF} /upper-left Y/ {print x, $NF}')
 }
 
 client_size() { xwininfo -id "$WINDOW" | awk '/Width:/ {w = $NF} /Height:/ {h = $NF} END {print w "x" h}'; }
@@ -109,21 +104,8 @@ pixels_are() {
     for point in "$@"; do [ "$(client_pixel $point)" = "$colour" ] || return 1; done
 }
 
-# Checks each "x y" point against the colour, naming what it checks and the first wrong pixel.
-expect_pixels() {
-    local colour=$1 what=$2 point
-    shift 2
-    for point in "$@"; do
-        pixels_are "$colour" "$point" || fail "$what: pixel ($point) is ($(client_pixel $point)), expected ($colour)"
-    done
-}
-
-# The white drawing panel at the points of PANEL_INSIDE (named by $1), the grey frame at FRAME's.
-expect_layout() {
-    poll 10 settles_to 'pixels_are "$WHITE" "${PANEL_INSIDE[@]}"' 'pixels_are "$GREY" "${FRAME[@]}"' || true
-    expect_pixels "$WHITE" "$1" "${PANEL_INSIDE[@]}"
-    expect_pixels "$GREY" "frame panel" "${FRAME[@]}"
-}
+# The white drawing panel at the points of PANEL_INSIDE and the grey frame at FRAME's, or fails with $1.
+expect_layout() { expect_screen "$1" 'pixels_are "$WHITE" "${PANEL_INSIDE[@]}"' 'pixels_are "$GREY" "${FRAME[@]}"'; }
 
 # A click as a user makes it: the pointer rests before the button goes down (the program
 # samples the cursor once a frame), and the button stays down for a few frames.

@@ -11,7 +11,7 @@ find_client_origin
 # Inside the drawing panel (the first point outside it at 600 x 600), and the frame around it.
 PANEL_INSIDE=("778 568" "21 31" "778 31" "21 568" "400 350")
 FRAME=("5 350" "794 350" "400 4" "5 690" "794 690")
-expect_layout "resized drawing panel"
+expect_layout "the drawing panel did not follow the window to 800 x 700"
 pass "the drawing panel follows the window to 770x550 at (15, 25)"
 
 # The keys go to the knot box (where Escape does not end the program) until the window is
@@ -24,8 +24,8 @@ xdotool windowminimize --sync "$WINDOW" sleep 0.5  # frames run while it is mini
 timeout 5 xdotool windowactivate --sync "$WINDOW" 2>/dev/null
 # Read the origin only once the window is back in its place: while it maps it may be elsewhere.
 poll 10 eval 'find_client_origin; [ "$ORIGIN_X $ORIGIN_Y" = "$placed" ]' || fail "the restored window is not where it was"
-expect_layout "drawing panel after minimise and restore"
-expect_pixels "$RED" "points after minimise and restore" "100 100" "700 500"
+expect_layout "the layout changed after minimise and restore"
+expect_screen "the points moved after minimise and restore" 'pixels_are "$RED" "100 100" "700 500"'
 pass "minimised and restored, the window shows the same layout and points"
 press_release 735 597  # "Clear"
 
@@ -42,7 +42,7 @@ poll 10 eval '[ "$(client_size)" = 800x700 ]' && kill -0 "$PROGRAM" || fail "the
 # The window manager may have pushed the window off the screen's left edge.
 xdotool windowmove "$WINDOW" 0 0
 poll 10 eval 'find_client_origin; [ "$ORIGIN_X" -ge 0 ]' || fail "the window did not come back onto the screen"
-expect_layout "drawing panel after 32768 pixels wide"
+expect_layout "the layout is wrong after 32768 pixels wide"
 pass "a client area 32768 pixels wide leaves the program running"
 
 timeout 5 xdotool windowactivate --sync "$WINDOW" 2>/dev/null
