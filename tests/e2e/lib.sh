@@ -73,13 +73,6 @@ find_client_origin() {
 
 client_size() { xwininfo -id "$WINDOW" | awk '/Width:/ {w = $NF} /Height:/ {h = $NF} END {print w "x" h}'; }
 
-# A key held for a few frames, as a user presses it.
-press_key() {
-    xdotool keydown "$1"
-    sleep 0.06
-    xdotool keyup "$1"
-}
-
 # Fails unless the program runs without having reported an X error, a Wine page fault or a
 # sanitizer finding.
 expect_sound() { kill -0 "$PROGRAM" 2>/dev/null && ! grep -aE 'page fault|Bad[A-Z][a-z]|runtime error|Sanitizer' "$WORK/program.err" || fail "$1"; }
