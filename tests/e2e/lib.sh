@@ -11,11 +11,9 @@ PROGRAM_PATH=${1:-}
 WORK=$(mktemp -d)
 STARTED=()      # process ids to end at exit, last started first
 SCREEN_WIDTH=1024
-SCREEN_HEIGHT=768
-SCREEN_DEPTH=${SCREEN_DEPTH:-24}
 
 # The program's colours, as client_pixel reports them.
-GREY="200 200 200" WHITE="255 255 255" RED="255 0 0" GREEN="0 255 0" BLACK="0 0 0" BLUE="0 0 255" SHELL_GREY="128 128 128"
+GREY="200 200 200" WHITE="255 255 255" RED="255 0 0" GREEN="0 255 0" BLACK="0 0 0" BLUE="0 0 255"
 
 cleanup() {
     local i
@@ -25,12 +23,8 @@ cleanup() {
 }
 trap cleanup EXIT
 
-# E2E_KEEP names a folder that receives the last screenshot of a failing script.
 fail() {
     echo "FAIL: $*" >&2
-    if [ -n "${E2E_KEEP:-}" ] && [ -s "$WORK/screen.rgb" ]; then
-        convert -size "${SCREEN_WIDTH}x$SCREEN_HEIGHT" -depth 8 "rgb:$WORK/screen.rgb" "$E2E_KEEP/$(basename "$0" .sh).png"
-    fi
     [ -s "$WORK/program.err" ] && { echo "--- program's standard error:" >&2; cat "$WORK/program.err" >&2; }
     exit 1
 }
@@ -51,8 +45,7 @@ poll() {
 # close requests as on a desktop. -noreset: the server resets whenever its last client leaves
 # and drops a client that connects meanwhile, as openbox may while wmctrl polls for it.
 start_desktop() {
-    rm -f "$WORK/display"
-    Xvfb -displayfd 3 -screen 0 "${SCREEN_WIDTH}x${SCREEN_HEIGHT}x$SCREEN_DEPTH" -nolisten tcp -noreset \
+    Xvfb -displayfd 3 -screen 0 "${SCREEN_WIDTH}x768x24" -nolisten tcp -noreset \
         3>"$WORK/display" >"$WORK/xvfb.log" 2>&1 &
     STARTED+=($!)
     poll 30 test -s "$WORK/display" || fail "the X server did not start: $(tail -n 3 "$WORK/xvfb.log")"
@@ -77,33 +70,20 @@ open_program() {
 
 # Sets ORIGIN_X and ORIGIN_Y to the client area's screen position, wherever the window is.
 find_client_origin() {
-    local info
-    info=$(xwininfo -id "$WINDOW") || fail "cannot read the window's geometry"
-    ORIGIN_X=$(awk '/Absolute upper-left X/ {print $NF}' <<<"$info")
-    ORIGIN_Y=$(awk '/Absolute upper-left Y/ {print $NF}' <<<"$info")
+    read -r ORIGIN_X ORIGIN_Y < <(xwininfo -id "$WINDOW" | awk '/upper-left X/ {x = $NF} /upper-left Y/ {print x, $NF}')
 }
 
 client_size() { xwininfo -id "$WINDOW" | awk '/Width:/ {w = $NF} /Height:/ {h = $NF} END {print w "x" h}'; }
-
-# A key held for a few frames, as a user presses it.
-press_key() {
-    xdotool keydown "$1"
-    sleep 0.06
-    xdotool keyup "$1"
-}
 
 # Fails unless the program runs without having reported an X error, a Wine page fault or a
 # sanitizer finding.
 expect_sound() { kill -0 "$PROGRAM" 2>/dev/null && ! grep -aE 'page fault|Bad[A-Z][a-z]|runtime error|Sanitizer' "$WORK/program.err" || fail "$1"; }
 
-# Waits up to the seconds for the program to end; sets EXIT_STATUS.
-wait_for_exit() {
-    poll "$1" eval '! kill -0 "$PROGRAM" 2>/dev/null' || return 1
-    wait "$PROGRAM"
-    EXIT_STATUS=$?
+# Fails with the message unless the program ends with status 0 within 10 seconds.
+expect_exit() {
+    poll 10 eval '! kill -0 "$PROGRAM" 2>/dev/null' && wait "$PROGRAM" || fail "$1"
 }
 
-# Raw RGB bytes, so that reading a pixel is one small read.
 take_screenshot() { import -window root -depth 8 "rgb:$WORK/screen.rgb" || fail "cannot take a screenshot"; }
 
 # The pixel at client coordinates (x, y) of the last screenshot, as "red green blue".
@@ -119,21 +99,8 @@ pixels_are() {
     for point in "$@"; do [ "$(client_pixel $point)" = "$colour" ] || return 1; done
 }
 
-# Checks each "x y" point against the colour, naming what it checks and the first wrong pixel.
-expect_pixels() {
-    local colour=$1 what=$2 point
-    shift 2
-    for point in "$@"; do
-        pixels_are "$colour" "$point" || fail "$what: pixel ($point) is ($(client_pixel $point)), expected ($colour)"
-    done
-}
-
-# The white drawing panel at the points of PANEL_INSIDE (named by $1), the grey frame at FRAME's.
-expect_layout() {
-    poll 10 settles_to 'pixels_are "$WHITE" "${PANEL_INSIDE[@]}"' 'pixels_are "$GREY" "${FRAME[@]}"' || true
-    expect_pixels "$WHITE" "$1" "${PANEL_INSIDE[@]}"
-    expect_pixels "$GREY" "frame panel" "${FRAME[@]}"
-}
+# The white drawing panel at the points of PANEL_INSIDE and the grey frame at FRAME's, or fails with $1.
+expect_layout() { expect_screen "$1" 'pixels_are "$WHITE" "${PANEL_INSIDE[@]}"' 'pixels_are "$GREY" "${FRAME[@]}"'; }
 
 # A click as a user makes it: the pointer rests before the button goes down (the program
 # samples the cursor once a frame), and the button stays down for a few frames.
@@ -141,21 +108,6 @@ press_release() {
     xdotool mousemove --window "$WINDOW" "$1" "$2"
     sleep 0.05
     xdotool mousedown 1
-    sleep 0.06
-    xdotool mouseup 1
-    sleep 0.1
-}
-
-# Drags from one client point to another in small steps, holding the left button.
-drag() {
-    local x1=$1 y1=$2 x2=$3 y2=$4 i
-    xdotool mousemove --window "$WINDOW" "$x1" "$y1"
-    sleep 0.05
-    xdotool mousedown 1
-    for i in 1 2 3 4 5 6 7 8; do
-        sleep 0.03
-        xdotool mousemove --window "$WINDOW" $((x1 + (x2 - x1) * i / 8)) $((y1 + (y2 - y1) * i / 8))
-    done
     sleep 0.06
     xdotool mouseup 1
     sleep 0.1

@@ -67,6 +67,6 @@ at 490 17 click 1
 expect_screen "a tab click after $events events changed nothing" '! pixels_are "$GREY" "300 515"'
 pass "after $events random events the program answers"
 press_release 300 300
-press_key Escape
-wait_for_exit 10 && [ "$EXIT_STATUS" = 0 ] || fail "Escape did not end the program with status 0"
+xdotool key Escape
+expect_exit "Escape did not end the program with status 0"
 pass "Escape ends it with status 0"
