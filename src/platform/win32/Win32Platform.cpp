@@ -52,7 +52,8 @@ Message messageOf(const MSG& native) {
 
 }  // namespace
 
-Win32Platform::Win32Platform() : paint(std::make_unique<PAINTSTRUCT>()), handedOut(std::make_unique<MSG>()) {}
+Win32Platform::Win32Platform()
+    : paint(std::make_unique<PAINTSTRUCT>()), held(std::make_unique<MSG>()), handedOut(std::make_unique<MSG>()) {}
 
 Win32Platform::~Win32Platform() = default;
 
@@ -109,14 +110,12 @@ void Win32Platform::releaseDC(NativeHandle window, Surface* context) {
 }
 
 bool Win32Platform::peekMessage(NativeHandle filter, Message& message) {
-    if (held == nullptr) {
-        auto peeked = std::make_unique<MSG>();
-        if (!PeekMessageA(peeked.get(), hwndOf(filter), 0, 0, PM_REMOVE)) return false;
-        held = std::move(peeked);
-    }
+    if (!holding && !PeekMessageA(held.get(), hwndOf(filter), 0, 0, PM_REMOVE)) return false;
+    holding = true;
     // Nothing after a held release is handed out either, so the order stays.
     if (pacer.holdsBack(messageOf(*held))) return false;
-    handedOut = std::move(held);
+    holding = false;
+    *handedOut = *held;
     message = messageOf(*handedOut);
     pacer.handedOut(message);
     return true;
