@@ -29,12 +29,19 @@ Input inputOf(const Message& message) {
 }
 }  // namespace
 
+// A key held down repeats its press: the state stays, so nothing waits.
 bool MessagePacer::holdsBack(const Message& message) const {
     const Input input = inputOf(message);
-    return input.edge == Edge::Release && pressed_.count(input.id) != 0;
+    const auto found = changed_.find(input.id);
+    return input.edge != Edge::None && found != changed_.end() && found->second != (input.edge == Edge::Press);
+}
+
+bool MessagePacer::isButtonPress(const Message& message) {
+    const Input input = inputOf(message);
+    return input.edge == Edge::Press && input.id < KEY;
 }
 
 void MessagePacer::handedOut(const Message& message) {
     const Input input = inputOf(message);
-    if (input.edge == Edge::Press) pressed_.insert(input.id);
+    if (input.edge != Edge::None) changed_[input.id] = input.edge == Edge::Press;
 }

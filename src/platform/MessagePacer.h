@@ -1,10 +1,12 @@
 #pragma once
 // Keeps a quick click or key tap visible to the program. The program reads the buttons and
 // keys as state once per frame, so a press and its release handed out in the same frame
-// would cancel out unseen. The pacer holds such a release back to the next frame; the
-// desktop backends, whose messages come as the user makes them, pace their queues with it.
+// would cancel out unseen, and so would a release and the next press of a double click. The
+// pacer lets each button or key change once per frame and holds its next change back to the
+// next frame; the desktop backends, whose messages come as the user makes them, pace their
+// queues with it.
 #include <cstdint>
-#include <set>
+#include <map>
 
 #include "Platform.h"
 
@@ -13,8 +15,10 @@ public:
     // True when the message must wait for the next frame.
     bool holdsBack(const Message& message) const;
     void handedOut(const Message& message);
-    void startFrame() { pressed_.clear(); }
+    void startFrame() { changed_.clear(); }
+    // True for a mouse button's press: the one input whose position the frame must see.
+    static bool isButtonPress(const Message& message);
 
 private:
-    std::set<std::uint64_t> pressed_;  // buttons and keys pressed in this frame
+    std::map<std::uint64_t, bool> changed_;  // buttons and keys changed in this frame: whether now down
 };

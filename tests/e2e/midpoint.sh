@@ -1,5 +1,6 @@
 #!/bin/bash
-# "Midpoint" in the real window: an instant click and Escape, the bar, a hovered tab, "Clear".
+# "Midpoint" in the real window: an instant click and Escape, the bar, a hovered tab, "Clear", a
+# click right after a quick move.
 source "$(dirname "$0")/lib.sh"
 
 start_desktop
@@ -32,6 +33,11 @@ press_release 535 582  # "Clear"
 expect_screen "\"Clear\" left points or curve behind" \
     'pixels_are "$WHITE" "100 400" "200 100" "400 100" "500 450" "300 100"'
 pass "\"Clear\" removes every point"
+
+# Right after a quick move the click lands where the pointer went, not where it was a moment ago.
+xdotool mousemove --window "$WINDOW" 300 300 sleep 0.03 mousemove --window "$WINDOW" 40 17 click 1
+expect_screen "a click right after a quick move missed \"DeBoor Splines\"" 'pixels_are "$BLUE" "300 24"'
+pass "a click right after a quick move lands where the pointer went"
 
 xdotool key Escape  # instant too
 expect_exit "Escape did not end the program with status 0"

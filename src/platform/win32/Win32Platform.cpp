@@ -112,8 +112,8 @@ void Win32Platform::releaseDC(NativeHandle window, Surface* context) {
 bool Win32Platform::peekMessage(NativeHandle filter, Message& message) {
     if (!holding && !PeekMessageA(held.get(), hwndOf(filter), 0, 0, PM_REMOVE)) return false;
     holding = true;
-    // Nothing after a held release is handed out either, so the order stays.
-    if (pacer.holdsBack(messageOf(*held))) return false;
+    // Nothing after a held message is handed out either, so the order stays.
+    if (pressUnseen() || pacer.holdsBack(messageOf(*held))) return false;
     holding = false;
     *handedOut = *held;
     message = messageOf(*handedOut);
@@ -141,9 +141,22 @@ void Win32Platform::beginPaint(NativeHandle window) { BeginPaint(hwndOf(window),
 
 void Win32Platform::endPaint(NativeHandle window) { EndPaint(hwndOf(window), paint.get()); }
 
+// The frame acts on a press where it saw the cursor. Wine's cursor position lags behind the
+// pointer until the queue is read (up to 100 ms), so a quick move and click would land where
+// the pointer was before: a press away from the seen cursor waits, and the next frame sees
+// the cursor where the press was.
+bool Win32Platform::pressUnseen() const {
+    return frameCursor && MessagePacer::isButtonPress(messageOf(*held)) &&
+           (held->pt.x != frameCursor->x || held->pt.y != frameCursor->y);
+}
+
 Point Win32Platform::cursorPosition(NativeHandle window) {
     POINT cursor{};
-    GetCursorPos(&cursor);
+    if (holding && MessagePacer::isButtonPress(messageOf(*held)))
+        cursor = held->pt;
+    else
+        GetCursorPos(&cursor);
+    frameCursor = Point{cursor.x, cursor.y};
     ScreenToClient(hwndOf(window), &cursor);
     return {cursor.x, cursor.y};
 }
@@ -151,6 +164,7 @@ Point Win32Platform::cursorPosition(NativeHandle window) {
 void Win32Platform::sleep(std::int32_t milliseconds) {
     Sleep(static_cast<DWORD>(milliseconds));
     pacer.startFrame();
+    frameCursor.reset();
 }
 
 NativeHandle Win32Platform::createSolidBrush(Colour colour) {

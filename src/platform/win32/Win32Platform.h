@@ -4,6 +4,7 @@
 // straight into the window.
 #include <map>
 #include <memory>
+#include <optional>
 #include <string>
 
 #include "GdiSurface.h"
@@ -59,6 +60,8 @@ public:
                           std::int32_t height) override;
 
 private:
+    bool pressUnseen() const;
+
     // Each window's device context from getDC until releaseDC, as a surface.
     std::map<NativeHandle, std::unique_ptr<GdiSurface>> contexts;
     std::unique_ptr<tagPAINTSTRUCT> paint;  // between beginPaint and endPaint
@@ -67,4 +70,5 @@ private:
     std::unique_ptr<tagMSG> held, handedOut;
     bool holding = false;
     MessagePacer pacer;
+    std::optional<Point> frameCursor;  // on the screen, as cursorPosition saw it this frame
 };
