@@ -207,7 +207,9 @@ void registerAll() {
         if (entries[i].factory == nullptr) continue;
         for (bool maximum : {false, true}) {
             const std::string name = std::string("redraw/") + entries[i].label + (maximum ? "/maxRes" : "/defaultRes");
+            // Wall time: NLI constructs a large curve on two threads.
             benchmark::RegisterBenchmark(name.c_str(), redraw, i, maximum)
+                ->UseRealTime()
                 ->ArgName("points")
                 ->Arg(4)
                 ->Arg(16)

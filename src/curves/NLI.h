@@ -1,4 +1,6 @@
 #pragma once
+#include <vector>
+
 #include "CasteljauLanes.h"
 #include "CurveGen.h"
 #include "ResolutionRow.h"
@@ -17,6 +19,8 @@ public:
     void drawCurve(const std::vector<ControlPoint*>& points) override;
 
 private:
+    // The curve points at the parameters, whole groups of lanes.
+    void construct(const std::vector<float>& parameters, std::vector<Vec2>& curve);
     void drawShells(const std::vector<ControlPoint*>& points, float s);
     // Loads the control points into the work array.
     void startConstruction(const std::vector<ControlPoint*>& points);
@@ -24,5 +28,5 @@ private:
     ShellRow shells;
     ResolutionRow row;
     std::vector<Vec2> work;
-    CasteljauLanes lanes;
+    CasteljauLanes lanes, laterLanes;  // the second for the later half of a split construction
 };

@@ -166,3 +166,14 @@ TEST_F(DrawingPanelTest, TheBSplineIsSampledFinerAsItsResolutionRises) {
 }
 
 }  // namespace
+
+// So many points that a second thread constructs the later half of the curve: all of it is drawn.
+TEST_F(DrawingPanelTest, NLIDrawsTheWholeCurveOfManyPoints) {
+    selectTab(NLI_TAB);
+    headless->click(control(2)->handle);  // no shells
+    std::vector<Vec2> zigzag;
+    for (int i = 0; i < 64; ++i) zigzag.push_back({20.0f + 8 * i, i % 2 == 0 ? 60.0f : 400.0f});
+    place(zigzag);
+    for (double t = 0.01; t <= 0.99; t += 0.01)
+        EXPECT_TRUE(shownNear(GREEN, casteljau(zigzag, t).x, casteljau(zigzag, t).y, 2)) << t;
+}
