@@ -5,7 +5,7 @@
 
 #include <boost/multiprecision/cpp_int.hpp>
 #include <cmath>
-#include <memory>
+#include <deque>
 #include <random>
 
 #include "BernsteinSum.h"
@@ -20,12 +20,8 @@ namespace {
 using boost::multiprecision::cpp_int;
 
 struct Polygon {
-    Polygon& add(std::int32_t x, std::int32_t y) {
-        owned.push_back(std::make_unique<ControlPoint>(x, y, 6));
-        points.push_back(owned.back().get());
-        return *this;
-    }
-    std::vector<std::unique_ptr<ControlPoint>> owned;
+    Polygon& add(std::int32_t x, std::int32_t y) { return points.push_back(&owned.emplace_back(x, y, 6)), *this; }
+    std::deque<ControlPoint> owned;  // where they stay put
     std::vector<ControlPoint*> points;
     bool simple = false;  // one spot, a line, two points, one point
 };
