@@ -31,7 +31,7 @@ protected:
         installPlatform(nullptr);
     }
 
-    void openWindow() { window = new Window("test", 0, 0, 600, 600); }
+    Window* openWindow() { return window = new Window("test", 0, 0, 600, 600); }
 
     // One frame with the cursor at (x, y) of the client area, after the message if one is given.
     void frameAt(std::int32_t x, std::int32_t y, std::uint32_t message = 0) {
@@ -52,14 +52,7 @@ class DrawingSceneFixture : public HeadlessFixture {
 protected:
     static constexpr std::int32_t LEFT = 15, TOP = 25, TAB_ROW_Y = 17;
 
-    DrawingSceneFixture() {
-        openWindow();
-        scene = buildScene(*window);
-        framePanel = scene.framePanel;
-        drawingPanel = scene.drawingPanel;
-        manager = scene.manager;
-        frameAt(0, 0);
-    }
+    DrawingSceneFixture() { frameAt(0, 0); }
     ~DrawingSceneFixture() override { tearDownScene(scene); }
 
     std::int32_t tabCentre(std::size_t index) const {
@@ -108,8 +101,8 @@ protected:
         return pixels;
     }
 
-    Scene scene;
-    Panel* framePanel = nullptr;
-    Panel* drawingPanel = nullptr;
-    ControlManager* manager = nullptr;
+    Scene scene = buildScene(*openWindow());
+    Panel* framePanel = scene.framePanel;
+    Panel* drawingPanel = scene.drawingPanel;
+    ControlManager* manager = scene.manager;
 };

@@ -15,10 +15,7 @@ struct Probe : Object {  // counts its panel's update passes
 
 class WindowTest : public HeadlessFixture {
 protected:
-    WindowTest() {
-        openWindow();
-        window->createPanel(100, 50)->addObject(probe);
-    }
+    WindowTest() { openWindow()->createPanel(100, 50)->addObject(probe); }
     Probe* probe = new Probe;
 };
 

@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "GrowArray.h"
 #include "SplineSolver.h"
 
 namespace {
@@ -90,6 +91,15 @@ TEST(SplineSolverTest, OnePointTracesEachUsedPivotOnceAndOnlyWhenAsked) {
     solver.addPoint(20, 0);
     solver.solve(0);
     EXPECT_EQ(testing::internal::GetCapturedStdout(), expected);
+}
+
+TEST(GrowArrayTest, GrowsInStepsOfFiveKeepingItsContents) {
+    GrowArray<int> array;
+    for (int i = 0; i < 11; ++i) array.append(i * i);
+    EXPECT_EQ(array.capacity(), 15);
+    array.reserve(40);
+    array[40] = 7;  // room for one beyond the capacity
+    for (int i = 0; i < 11; ++i) EXPECT_EQ(array[i], i * i);
 }
 
 }  // namespace

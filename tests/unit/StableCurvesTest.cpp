@@ -1,10 +1,11 @@
 // Polynomial's and BB-Form's stable forms against exact and long-double references and against
-// their literal forms where those were right; NLI's lanes against one parameter at a time.
+// their literal forms where those were right; NLI's lanes against one parameter at a time; Midpoint's
+// subdivision against de Casteljau.
 #include <gtest/gtest.h>
 
 #include <boost/multiprecision/cpp_int.hpp>
 #include <cmath>
-#include <memory>
+#include <deque>
 #include <random>
 
 #include "BernsteinSum.h"
@@ -12,18 +13,15 @@
 #include "CasteljauLanes.h"
 #include "LiteralCurves.h"
 #include "NewtonInterpolator.h"
+#include "Subdivider.h"
 
 namespace {
 
 using boost::multiprecision::cpp_int;
 
 struct Polygon {
-    Polygon& add(std::int32_t x, std::int32_t y) {
-        owned.push_back(std::make_unique<ControlPoint>(x, y, 6));
-        points.push_back(owned.back().get());
-        return *this;
-    }
-    std::vector<std::unique_ptr<ControlPoint>> owned;
+    Polygon& add(std::int32_t x, std::int32_t y) { return points.push_back(&owned.emplace_back(x, y, 6)), *this; }
+    std::deque<ControlPoint> owned;  // where they stay put
     std::vector<ControlPoint*> points;
     bool simple = false;  // one spot, a line, two points, one point
 };
@@ -140,6 +138,34 @@ TEST(StableCurvesTest, LanesGiveTheSingleParameterConstructionBitForBit) {
             EXPECT_TRUE(points[lane].x == single.x && points[lane].y == single.y) << count << " points, lane " << lane;
         }
     }
+}
+
+// The last level's 2^d polygons of n points end at the curve points at t = k / 2^d, both curve ends included.
+TEST(SubdividerTest, PolygonEndsAreTheCurvePointsAtDyadicParameters) {
+    const std::vector<Vec2> wave{{10, 500}, {120, 20}, {260, 540}, {330, 90}, {480, 400}, {555, 15}, {20, 30}};
+    for (const std::size_t n : {1u, 2u, 4u, 7u})
+        for (std::int32_t depth = 0; depth <= 8; ++depth) {
+            SCOPED_TRACE(testing::Message() << "n " << n << " depth " << depth);
+            const std::vector<Vec2> polygon(wave.begin(), wave.begin() + n);
+            std::vector<std::vector<Vec2>> leaves;
+            const auto keep = [&](const Vec2* q, std::size_t count) { leaves.emplace_back(q, q + count); };
+            Subdivider(n, depth).run(polygon.data(), keep);
+            ASSERT_EQ(leaves.size(), std::size_t{1} << depth);
+            std::vector<bool> reached(leaves.size() + 1, n == 1);  // one point: every t gives it
+            for (const auto& leaf : leaves) {
+                ASSERT_EQ(leaf.size(), n);
+                for (const Vec2& end : {leaf.front(), leaf.back()}) {
+                    bool onCurve = false;
+                    for (std::size_t k = 0; k < reached.size(); ++k) {
+                        const Vec2 c = casteljau(polygon, double(k) / leaves.size());
+                        if (std::hypot(end.x - c.x, end.y - c.y) < 0.01) reached[k] = onCurve = true;
+                    }
+                    EXPECT_TRUE(onCurve);
+                }
+            }
+            for (std::size_t k = 0; k < reached.size(); ++k)
+                EXPECT_TRUE(reached[k]) << "t = " << k << "/" << leaves.size();
+        }
 }
 
 }  // namespace

@@ -118,6 +118,7 @@ TEST(SurfaceTest, DamageIsExactlyWhatChanged) {
     paintPattern(*pattern);
     const std::function<void(Surface&)> drawings[] = {
         [](Surface& s) { s.fillRect(-5, 3, 9, 7, kRed); },
+        [](Surface& s) { s.drawLine(2, 2, 6, 2, 0, kRed); s.fillRect(20, 30, 25, 35, kBlack); },  // both are damage
         [](Surface& s) { s.drawLine(70, 5, 20, 30, 1, kRed); },
         [](Surface& s) { s.drawLine(5, 5, 30, 12, 3, kRed); },
         [](Surface& s) { s.drawEllipse(70, 30, 90, 50, 1, kBlack, kGreen); },

@@ -6,11 +6,11 @@
 #include <FL/x.H>
 
 #include <chrono>
-#include <functional>
 
 #include "FltkPlatform.h"
 
 namespace {
+using Clock = std::chrono::steady_clock;
 
 class FltkPlatformTest : public ::testing::Test {
 protected:
@@ -18,30 +18,19 @@ protected:
         if (!FltkPlatform::displayAvailable()) GTEST_SKIP() << "no X display";
         platform.registerClass("Test", 0, [](NativeHandle, std::uint32_t, WPARAM, LPARAM) -> LRESULT { return 0; });
         window = platform.createWindow("Test", "backend test", 0, 0, 200, 150);
-        ASSERT_TRUE(runFramesUntil([&] { return mapped(); })) << "the window was never shown";
+        // Frames as the main loop runs them, every pending message dispatched, then a sleep.
+        for (const auto end = Clock::now() + std::chrono::seconds(3); !mapped(); platform.sleep(10)) {
+            for (Message message; platform.peekMessage(window, message);) platform.dispatchMessage(message);
+            ASSERT_LT(Clock::now(), end) << "the window was never shown";
+        }
     }
-
-    // Frames as the main loop runs them: every pending message dispatched, then a sleep.
-    void frame() {
-        Message message;
-        while (platform.peekMessage(window, message)) platform.dispatchMessage(message);
-        platform.sleep(10);
-    }
-
-    bool runFramesUntil(const std::function<bool()>& done) {
-        for (const auto end = std::chrono::steady_clock::now() + std::chrono::seconds(3); !done(); frame())
-            if (std::chrono::steady_clock::now() > end) return false;
-        return true;
-    }
-
-    Fl_Window& toolkitWindow() { return *Fl::first_window(); }
 
     bool mapped() {
         XWindowAttributes attributes;
-        return Fl::first_window() != nullptr && fl_xid(&toolkitWindow()) != 0 &&
-               XGetWindowAttributes(fl_display, fl_xid(&toolkitWindow()), &attributes) != 0 &&
-               attributes.map_state == IsViewable;
+        return Fl::first_window() != nullptr && xid() != 0 &&
+               XGetWindowAttributes(fl_display, xid(), &attributes) != 0 && attributes.map_state == IsViewable;
     }
+    ::Window xid() { return fl_xid(Fl::first_window()); }
 
     FltkPlatform platform;
     NativeHandle window = 0;
@@ -50,9 +39,8 @@ protected:
 
 TEST_F(FltkPlatformTest, CursorPositionIsInClientCoordinatesAlsoOutsideTheWindow) {
     int originX = 0, originY = 0;
-    Window child;
-    XTranslateCoordinates(fl_display, fl_xid(&toolkitWindow()), RootWindow(fl_display, fl_screen), 0, 0, &originX,
-                          &originY, &child);
+    ::Window child;
+    XTranslateCoordinates(fl_display, xid(), RootWindow(fl_display, fl_screen), 0, 0, &originX, &originY, &child);
     for (const Point p : {Point{10, 20}, Point{-1, 5}, Point{250, 190}}) {
         XWarpPointer(fl_display, None, RootWindow(fl_display, fl_screen), 0, 0, 0, 0, originX + p.x, originY + p.y);
         XSync(fl_display, False);

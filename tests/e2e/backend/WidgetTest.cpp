@@ -7,7 +7,6 @@
 #include "FltkCheckBox.h"
 #include "FltkEdit.h"
 #include "FltkScrollBar.h"
-#include "MainWindow.h"
 
 namespace {
 // A mouse event handed straight to the widget, as the toolkit's dispatch would hand it.
@@ -17,6 +16,10 @@ void sendMouse(Fl_Widget& widget, int event, int x, int y, int button = FL_LEFT_
     Fl::e_keysym = FL_Button + button;
     Fl::e_number = event;
     widget.handle(event);
+}
+void click(Fl_Widget& widget, int x, int y, int button) {
+    sendMouse(widget, FL_PUSH, x, y, button);
+    sendMouse(widget, FL_RELEASE, x, y, button);
 }
 
 using Reports = std::vector<std::pair<std::uint32_t, std::uint32_t>>;
@@ -29,10 +32,6 @@ protected:
         bar.setRange(0, 1000);
         bar.setPosition(500);
     }
-    void clickAt(int x, int button = FL_LEFT_MOUSE) {
-        sendMouse(bar, FL_PUSH, x, y, button);
-        sendMouse(bar, FL_RELEASE, x, y, button);
-    }
     Reports reports;  // request codes and thumb positions, in order
     FltkScrollBar bar{false, [this](WPARAM w) { reports.emplace_back(lowWord(w), highWord(w)); }};
     const int y = 88;
@@ -41,7 +40,7 @@ protected:
 
 TEST_F(ScrollBarTest, ArrowAndTroughClicksRequestStepsWithTheLeftButtonOnly) {
     for (const auto& [x, code] : {std::pair{15, SB_LINELEFT}, {300, SB_LINERIGHT}, {100, SB_PAGELEFT}, {250, SB_PAGERIGHT}}) {
-        for (const int button : {FL_RIGHT_MOUSE, FL_MIDDLE_MOUSE, FL_LEFT_MOUSE}) clickAt(x, button);
+        for (const int button : {FL_RIGHT_MOUSE, FL_MIDDLE_MOUSE, FL_LEFT_MOUSE}) click(bar, x, y, button);
         EXPECT_EQ(reports, (Reports{{code, 0}, {SB_ENDSCROLL, 0}})) << "click at x " << x;
         EXPECT_EQ(bar.value(), 500) << "the bar moved by itself";
         reports.clear();
@@ -72,10 +71,7 @@ TEST(FltkButtons, OnlyALeftClickLetGoOnTheWidgetReports) {
     box.value(1);
     for (Fl_Widget* widget : {static_cast<Fl_Widget*>(&button), static_cast<Fl_Widget*>(&box)}) {
         widget->resize(10, 40, 120, 20);
-        for (int mouseButton : {FL_RIGHT_MOUSE, FL_MIDDLE_MOUSE, FL_LEFT_MOUSE}) {
-            sendMouse(*widget, FL_PUSH, 20, 50, mouseButton);
-            sendMouse(*widget, FL_RELEASE, 20, 50, mouseButton);
-        }
+        for (int mouse : {FL_RIGHT_MOUSE, FL_MIDDLE_MOUSE, FL_LEFT_MOUSE}) click(*widget, 20, 50, mouse);
         EXPECT_EQ(box.value(), 1) << "the box toggled its own mark";
         for (const int event : {FL_PUSH, FL_DRAG, FL_RELEASE}) sendMouse(*widget, event, event == FL_PUSH ? 20 : 300, 50);
     }
@@ -88,16 +84,4 @@ TEST(FltkEdit, OnlyUserEditsSetTheModifiedFlag) {
     EXPECT_FALSE(edit.modified);
     edit.replace(edit.size(), edit.size(), "3", 1);  // what typing does
     EXPECT_TRUE(edit.modified);
-}
-
-TEST(MainWindow, TheCloseBoxPostsCloseButEscapeDoesNot) {
-    std::vector<std::uint32_t> posted;
-    MainWindow window{0, 0, 300, 200, "t", [&](std::uint32_t message, WPARAM, LPARAM) { posted.push_back(message); }};
-    Fl::e_number = FL_SHORTCUT;
-    Fl::e_keysym = FL_Escape;
-    window.do_callback();
-    EXPECT_TRUE(posted.empty());
-    Fl::e_number = FL_CLOSE;
-    window.do_callback();
-    EXPECT_EQ(posted, std::vector<std::uint32_t>{WM_CLOSE});
 }
