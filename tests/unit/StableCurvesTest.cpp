@@ -38,12 +38,9 @@ std::vector<Polygon> polygons(std::initializer_list<std::size_t> counts) {
     return all;
 }
 
-bool inPanel(double x, double y) { return x >= 0 && x <= 570 && y >= 0 && y <= 450; }
-
 // The polynomial through (k, values[k]) at t = m / 2^E, exactly: Newton's forward form over the
 // integer differences by Horner's rule on a fraction a / b, rounded to a double at the end.
-class ExactPolynomial {
-public:
+struct ExactPolynomial {
     ExactPolynomial(const Polygon& polygon, std::int32_t ControlPoint::*axis) {
         std::vector<cpp_int> level;
         for (const ControlPoint* p : polygon.points) level.push_back(p->*axis);
@@ -65,8 +62,6 @@ public:
         const long shift = static_cast<long>(msb(b)) - (a == 0 ? 0 : static_cast<long>(msb(abs(a)))) + 64;
         return std::ldexp(static_cast<double>(shift >= 0 ? cpp_int((a << shift) / b) : cpp_int(a / (b << -shift))), -shift);
     }
-
-private:
     std::vector<cpp_int> differences;
 };
 
@@ -89,7 +84,7 @@ TEST(StableCurvesTest, PolynomialFollowsExactArithmeticWhereItCrossesThePanel) {
             for (double t = i; t <= i + 1; t += 0.125, ++samples) {
                 const NewtonInterpolator::Pair p = interpolator.evaluate(t);
                 const double x = exactX.at(t), y = exactY.at(t);
-                if (inPanel(x, y)) {
+                if (x >= 0 && x <= 570 && y >= 0 && y <= 450) {  // the drawing panel
                     EXPECT_LE(std::hypot(p.x - x, p.y - y), 0.5) << t;
                     ++inside;
                 }
@@ -148,8 +143,7 @@ TEST(SubdividerTest, PolygonEndsAreTheCurvePointsAtDyadicParameters) {
             SCOPED_TRACE(testing::Message() << "n " << n << " depth " << depth);
             const std::vector<Vec2> polygon(wave.begin(), wave.begin() + n);
             std::vector<std::vector<Vec2>> leaves;
-            const auto keep = [&](const Vec2* q, std::size_t count) { leaves.emplace_back(q, q + count); };
-            Subdivider(n, depth).run(polygon.data(), keep);
+            Subdivider(n, depth).run(polygon.data(), [&](const Vec2* q, std::size_t m) { leaves.emplace_back(q, q + m); });
             ASSERT_EQ(leaves.size(), std::size_t{1} << depth);
             std::vector<bool> reached(leaves.size() + 1, n == 1);  // one point: every t gives it
             for (const auto& leaf : leaves) {
