@@ -9,7 +9,7 @@ TEST(MessagePacerTest, AButtonOrKeysSecondChangeWaitsForTheNextFrame) {
         {WM_RBUTTONDOWN, WM_RBUTTONUP, 1}, {WM_MBUTTONDOWN, WM_MBUTTONUP, 2}, {WM_XBUTTONDOWN, WM_XBUTTONUP, 3},
         {WM_KEYDOWN, WM_KEYUP, 4}, {WM_SYSKEYDOWN, WM_SYSKEYUP, 4}};
     const WPARAM second = makeWParam(0, 2), first = makeWParam(0, 1);  // which extra button, or a key code
-    for (const bool pressFirst : {true, false}) {
+    for (const bool pressFirst : {true, false})
         for (const auto& changed : edges) {
             MessagePacer pacer;
             const auto edge = [&](const auto& e, bool press) { return press ? e.down : e.up; };
@@ -23,5 +23,4 @@ TEST(MessagePacerTest, AButtonOrKeysSecondChangeWaitsForTheNextFrame) {
             pacer.startFrame();
             EXPECT_FALSE(pacer.holdsBack(Message{1, edge(changed, !pressFirst), second, 0})) << changed.down;
         }
-    }
 }

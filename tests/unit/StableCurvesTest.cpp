@@ -1,6 +1,4 @@
-// Polynomial's and BB-Form's stable forms against exact and long-double references and against
-// their literal forms where those were right; NLI's lanes against one parameter at a time; Midpoint's
-// subdivision against de Casteljau.
+// The stable curve forms against exact and long-double references, and their literal forms where those were right.
 #include <gtest/gtest.h>
 
 #include <boost/multiprecision/cpp_int.hpp>

@@ -33,14 +33,15 @@ Ink inkOf(const Surface& s, Colour colour, bool matching = true) {
 }
 
 bool contains(const Rect& outer, const Rect& inner) {
-    Rect both = outer;
-    both.unite(inner);
-    return edges(both) == edges(outer);
+    return inner.empty() || (inner.left >= outer.left && inner.top >= outer.top && inner.right <= outer.right &&
+                             inner.bottom <= outer.bottom);
 }
 
-void paintPattern(Surface& s) {  // neither white nor 0 anywhere
-    for (int y = 0; y < s.height(); ++y)
-        for (int x = 0; x < s.width(); ++x) s.fillRect(x, y, x + 1, y + 1, rgb(x * 20, y * 20, 1));
+auto patterned(int width, int height) {  // neither white nor 0 anywhere
+    auto s = createSurface(width, height);
+    for (int y = 0; y < height; ++y)
+        for (int x = 0; x < width; ++x) s->fillRect(x, y, x + 1, y + 1, rgb(x * 20, y * 20, 1));
+    return s;
 }
 
 // Rectangles leave out their right column and bottom row; thin lines (pens 0 and 1) their end pixel
@@ -114,8 +115,7 @@ TEST(SurfaceTest, TextIsCrispBlackBelowRightOfItsCornerAndFitsATab) {
 
 // Also: far-away figures change nothing, and a surface without pixels ignores everything.
 TEST(SurfaceTest, DamageIsExactlyWhatChanged) {
-    const auto pattern = createSurface(30, 20);
-    paintPattern(*pattern);
+    const auto pattern = patterned(30, 20);
     const std::function<void(Surface&)> drawings[] = {
         [](Surface& s) { s.fillRect(-5, 3, 9, 7, kRed); },
         [](Surface& s) { s.drawLine(2, 2, 6, 2, 0, kRed); s.fillRect(20, 30, 25, 35, kBlack); },  // both are damage
@@ -152,8 +152,7 @@ TEST(SurfaceTest, BlitAndResizeKeepWhatFitsBothSurfaces) {
         {2, 2, -3, 4, 0, 0}, {0, 0, 10, 7, INT32_MAX, 0}, {INT32_MIN, INT32_MIN, INT32_MAX, INT32_MAX, 0, 0},
         {0, 0, INT32_MAX, INT32_MAX, INT32_MIN, INT32_MIN},
     };
-    const auto source = createSurface(8, 6);
-    paintPattern(*source);
+    const auto source = patterned(8, 6);
     EXPECT_EQ(source->row(1)[2] & 0xFFFFFFu, 0x281401u);  // rgb(40, 20, 1) as 0x00RRGGBB for the display
     for (auto [x, y] : {std::pair{-1, 0}, {8, 0}, {0, -1}, {0, 6}}) EXPECT_EQ(source->pixel(x, y), 0u);  // outside
     for (const auto& c : cases) {
@@ -170,8 +169,7 @@ TEST(SurfaceTest, BlitAndResizeKeepWhatFitsBothSurfaces) {
     }
     for (auto [width, height] : {std::pair{10, 3}, {3, 8}, {8, 6}, {0, 0}, {-3, 5}, {9, 9}}) {
         SCOPED_TRACE(testing::Message() << width << "x" << height);
-        const auto s = createSurface(8, 6);
-        paintPattern(*s);
+        const auto s = patterned(8, 6);
         s->resize(width, height);
         ASSERT_EQ(s->width(), std::max(width, 0));
         EXPECT_EQ(edges(s->damage()), edges(inkOf(*s, 0, false).box));  // all of it: no pixel is 0
