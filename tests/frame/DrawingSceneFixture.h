@@ -21,11 +21,7 @@ constexpr Colour WHITE = rgb(255, 255, 255), BLACK = rgb(0, 0, 0), RED = rgb(255
 
 class HeadlessFixture : public ::testing::Test {
 protected:
-    HeadlessFixture() {
-        auto backend = std::make_unique<HeadlessPlatform>();
-        headless = backend.get();
-        installPlatform(std::move(backend));
-    }
+    HeadlessFixture() { installPlatform(std::unique_ptr<HeadlessPlatform>(headless)); }
     ~HeadlessFixture() override {
         delete window;
         installPlatform(nullptr);
@@ -43,7 +39,7 @@ protected:
     void release(std::int32_t x, std::int32_t y) { frameAt(x, y, WM_LBUTTONUP); }
     void click(std::int32_t x, std::int32_t y) { press(x, y), release(x, y); }
 
-    HeadlessPlatform* headless = nullptr;
+    HeadlessPlatform* headless = new HeadlessPlatform;
     Window* window = nullptr;
 };
 

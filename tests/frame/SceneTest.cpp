@@ -17,7 +17,6 @@
 namespace {
 
 using SceneTest = DrawingSceneFixture;
-using ControlsTest = DrawingSceneFixture;
 
 // Margins of 15 left and right, 25 above, room for the rows below; beyond a bitmap's reach it draws what fits.
 TEST_F(SceneTest, TheDrawingPanelAndClearFollowTheClientArea) {
@@ -36,7 +35,6 @@ TEST_F(SceneTest, TheDrawingPanelAndClearFollowTheClientArea) {
         const HeadlessControl* clear = headless->control(manager->clearButton->handle);
         EXPECT_EQ(std::vector({clear->x, clear->y}), std::vector({LEFT + c.width - 100, TOP + c.height + 10}));
         EXPECT_TRUE(c.width == 0 || shownIn(0, 0) == WHITE);
-        headless->resizeClient(600, 600);
     }
 }
 
@@ -78,8 +76,7 @@ TEST_F(SceneTest, EachConstructionLaysOutItsOwnRowsAndLabels) {
         frameAt(0, 0);
         EXPECT_EQ(headless->control(bar)->scrollPos, c.start + 2) << "the resolution steps by one";
         if (c.bar == 3) {  // the shell bar steps by 5, pages by 20, and only on its own reports
-            for (const std::uint32_t request : {SB_LINELEFT, SB_PAGELEFT, SB_RIGHT})
-                headless->scroll(shellBar, request);
+            for (const std::uint32_t request : {SB_LINELEFT, SB_PAGELEFT, SB_RIGHT}) headless->scroll(shellBar, request);
             frameAt(0, 0);
             EXPECT_EQ(headless->control(shellBar)->scrollPos, 475);
         }
@@ -116,7 +113,7 @@ TEST_F(SceneTest, OnlyAPressBeginningOverAnotherTabSwitchesTheConstruction) {
 
 // A click acts on its own control only and gives the keys back to the main window; another
 // control's click goes to the window; the controls swallow their other notifications.
-TEST_F(ControlsTest, ButtonsAndCheckBoxesActOnTheirOwnClicksOnly) {
+TEST_F(SceneTest, ButtonsAndCheckBoxesActOnTheirOwnClicksOnly) {
     clickIn(100, 100);  // a point for "Clear" to remove
     auto* box = static_cast<CheckBox*>(control(2));
     const NativeHandle clear = control(0)->handle;
@@ -139,7 +136,7 @@ TEST_F(ControlsTest, ButtonsAndCheckBoxesActOnTheirOwnClicksOnly) {
 }
 
 // The knot box's text is read once per edit, at most 255 characters of it.
-TEST_F(ControlsTest, AnEditIsReadOnceAndCutTo255Characters) {
+TEST_F(SceneTest, AnEditIsReadOnceAndCutTo255Characters) {
     DeBoorCurve& curve = static_cast<BSpline*>(manager->generator)->curve;
     headless->typeText(control(4)->handle, std::string(250, ' ') + "1 2 3 4");
     frameAt(0, 0);
@@ -157,7 +154,7 @@ struct Spy : CurveGen {
     int redraws = 0;
 };
 
-TEST_F(ControlsTest, ABarNotificationRedrawsTheCurveOnceAndAtOnce) {
+TEST_F(SceneTest, ABarNotificationRedrawsTheCurveOnceAndAtOnce) {
     auto* spy = static_cast<Spy*>(createGenerator<Spy>(manager));
     frameAt(0, 0);
     const int before = spy->redraws;
