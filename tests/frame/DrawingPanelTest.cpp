@@ -81,7 +81,7 @@ TEST_F(DrawingPanelTest, PointsStaySixPixelsInsideThePanel) {
     expectAt(1, 6, 444);
     frameAt(5000, -100);
     expectAt(1, 564, 6);
-    release(5000, -100);
+    frameAt(5000, -100, WM_LBUTTONUP);
     moveIn(100, 100);
     expectAt(1, 564, 6);
 
@@ -89,12 +89,10 @@ TEST_F(DrawingPanelTest, PointsStaySixPixelsInsideThePanel) {
     headless->post(WM_ACTIVATE, makeWParam(WA_INACTIVE, 0));
     headless->post(WM_SIZE, SIZE_MINIMIZED, 0);
     moveIn(0, 0);
-    headless->resizeClient(600, 600);
-    moveIn(0, 0);
+    resize(600, 600);
     expectAt(0, 564, 444);
 
-    headless->resizeClient(300, 300);  // a smaller panel pulls the points in
-    moveIn(0, 0);
+    resize(300, 300);  // a smaller panel pulls the points in
     expectAt(0, 264, 144);
     expectAt(1, 264, 6);
 }

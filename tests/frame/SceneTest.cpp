@@ -27,8 +27,7 @@ TEST_F(SceneTest, TheDrawingPanelAndClearFollowTheClientArea) {
     for (const auto& c : cases) {
         SCOPED_TRACE(testing::Message() << "tab " << c.tab << ", client " << c.clientWidth << " x " << c.clientHeight);
         selectTab(c.tab);
-        headless->resizeClient(c.clientWidth, c.clientHeight);
-        frameAt(0, 0);
+        resize(c.clientWidth, c.clientHeight);
         EXPECT_EQ(std::vector({framePanel->width, framePanel->height}), std::vector({c.clientWidth, c.clientHeight}));
         EXPECT_EQ(std::vector({drawingPanel->x, drawingPanel->y, drawingPanel->width, drawingPanel->height}),
                   std::vector({LEFT, TOP, c.width, c.height}));
@@ -94,9 +93,9 @@ TEST_F(SceneTest, OnlyAPressBeginningOverAnotherTabSwitchesTheConstruction) {
     selectTab(BSPLINE_TAB);
     EXPECT_EQ(static_cast<ScrollBar*>(control(3))->position, 4) << "the selected tab was built again";
 
-    press(tabCentre(MIDPOINT_TAB), 5);
+    frameAt(tabCentre(MIDPOINT_TAB), 5, WM_LBUTTONDOWN);
     frameAt(tabCentre(MIDPOINT_TAB), TAB_ROW_Y);
-    release(tabCentre(MIDPOINT_TAB), TAB_ROW_Y);
+    frameAt(tabCentre(MIDPOINT_TAB), TAB_ROW_Y, WM_LBUTTONUP);
     EXPECT_EQ(scene.tab->hover, static_cast<std::int32_t>(MIDPOINT_TAB));
     EXPECT_EQ(dynamic_cast<Midpoint*>(manager->generator), nullptr);
 

@@ -13,9 +13,9 @@ struct Probe : Object {  // counts its panel's update passes
     int updates = 0;
 };
 
-class WindowTest : public HeadlessFixture {
+class WindowTest : public DrawingSceneFixture {
 protected:
-    WindowTest() { openWindow()->createPanel(100, 50)->addObject(probe); }
+    WindowTest() { window->createPanel(100, 50)->addObject(probe); }
     Probe* probe = new Probe;
 };
 
