@@ -138,8 +138,7 @@ TEST_F(DrawingPanelTest, PolynomialAndCubicPassThroughThePointsWithoutThePolygon
         {POLYNOMIAL_TAB, {{100, 150}, {200, 50}, {300, 150}, {400, 450}},
          [](double x) { return (x - 200) * (x - 200) / 100 + 50; }},
         {CUBIC_TAB, {{100, 400}, {300, 100}, {500, 400}},
-         [](double x) { const double u = std::abs(x - 300) / 200; return 100 + (450 - 150 * u) * u * u; }},
-    };
+         [](double x) { const double u = std::abs(x - 300) / 200; return 100 + (450 - 150 * u) * u * u; }}};
     for (const auto& c : cases) {
         SCOPED_TRACE(testing::Message() << "tab " << c.tab);
         selectTab(c.tab);

@@ -45,10 +45,7 @@ protected:
         for (std::size_t i = 0; i < index; ++i) x += scene.tab->entries[i].width;
         return x + scene.tab->entries[index].width / 2;
     }
-    void selectTab(std::size_t index) {
-        click(tabCentre(index), TAB_ROW_Y);
-        frameAt(0, 0);
-    }
+    void selectTab(std::size_t index) { click(tabCentre(index), TAB_ROW_Y), frameAt(0, 0); }
 
     void pressIn(std::int32_t x, std::int32_t y) { frameAt(LEFT + x, TOP + y, WM_LBUTTONDOWN); }
     void releaseIn(std::int32_t x, std::int32_t y) { frameAt(LEFT + x, TOP + y, WM_LBUTTONUP); }

@@ -28,8 +28,7 @@ protected:
     }
     int between(int low, int high) { return std::uniform_int_distribution<int>(low, high)(random); }
     std::size_t below(std::size_t n) { return static_cast<std::size_t>(between(0, static_cast<int>(n) - 1)); }
-    template <typename T>
-    T pick(std::initializer_list<T> choices) { return choices.begin()[below(choices.size())]; }
+    template <typename T> T pick(std::initializer_list<T> choices) { return choices.begin()[below(choices.size())]; }
     // Up to 255 characters, what an edit box hands over: a few edits to the text or a seed.
     std::string mutated(std::string text) {
         if (below(8) == 0) text = SEEDS[below(std::size(SEEDS))];
@@ -111,8 +110,7 @@ protected:
         ASSERT_EQ(pointObjects, manager->points);
         for (const ControlPoint* p : pointObjects)
             for (const auto& [at, size] : {std::pair{p->x, drawingPanel->width}, {p->y, drawingPanel->height}})
-                ASSERT_TRUE(at <= size - p->radius && at >= std::min(p->radius, size - p->radius))
-                    << at << " in " << size;
+                ASSERT_TRUE(at <= size - p->radius && at >= std::min(p->radius, size - p->radius)) << at << " in " << size;
         const std::vector<Control*>& controls = framePanel->controls;
         ASSERT_EQ(controls.front(), static_cast<Control*>(manager->clearButton));
         std::vector<NativeHandle> handles;

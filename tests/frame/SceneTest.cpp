@@ -42,15 +42,13 @@ TEST_F(SceneTest, TheDrawingPanelAndClearFollowTheClientArea) {
 TEST_F(SceneTest, EachConstructionLaysOutItsOwnRowsAndLabels) {
     const struct { std::size_t tab; std::vector<int> controls; std::vector<std::string> labels; std::size_t bar;
                    int maximum, start; Colour frame; } cases[] = {
-        {BSPLINE_TAB,
-         {485, 485, 100, 125, 520, 460, 15, 520, 100, 125, 485, 350, 67, 560, 420, 555, 560, 25},
+        {BSPLINE_TAB, {485, 485, 100, 125, 520, 460, 15, 520, 100, 125, 485, 350, 67, 560, 420, 555, 560, 25},
          {"Curve Res:@40,489", "Knots: @15,564", "Degree:@500,564"}, 3, 20, 10, BLUE},
         {CUBIC_TAB, {485, 570, 100, 95, 570, 380}, {"Curve Res:@15,574"}, 1, 20, 10, GREEN},
         {POLYNOMIAL_TAB, {485, 570, 100, 95, 570, 380}, {"Curve Res:@15,574"}, 1, 20, 10, RED},
         {NLI_TAB, {485, 525, 100, 125, 560, 460, 15, 560, 100, 125, 525, 350}, {"Curve Res:@40,529"}, 3, 20, 10, BLUE},
         {BB_TAB, {485, 570, 100, 95, 570, 380}, {"Curve Res:@15,574"}, 1, 20, 10, GREEN},
-        {MIDPOINT_TAB, {485, 570, 100, 95, 570, 380}, {"Curve Res:@15,574"}, 1, 10, 5, RED},
-    };
+        {MIDPOINT_TAB, {485, 570, 100, 95, 570, 380}, {"Curve Res:@15,574"}, 1, 10, 5, RED}};
     for (const auto& c : cases) {
         SCOPED_TRACE(testing::Message() << "tab " << c.tab);
         selectTab(c.tab);
@@ -119,8 +117,7 @@ TEST_F(SceneTest, ButtonsAndCheckBoxesActOnTheirOwnClicksOnly) {
     const struct { const char* name; NativeHandle target; std::uint16_t code; int points, mark, toWindow; } cases[] = {
         {"box, other", box->handle, 5, 1, 1, 0},        {"box, click", box->handle, BN_CLICKED, 1, 0, 0},
         {"box, again", box->handle, BN_CLICKED, 1, 1, 0}, {"Clear, other", clear, 5, 1, 1, 0},
-        {"another control", clear + 1000, BN_CLICKED, 1, 1, 1}, {"Clear, click", clear, BN_CLICKED, 0, 1, 0},
-    };
+        {"another control", clear + 1000, BN_CLICKED, 1, 1, 1}, {"Clear, click", clear, BN_CLICKED, 0, 1, 0}};
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
         headless->defaultHandled.clear();

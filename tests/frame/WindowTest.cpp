@@ -30,8 +30,7 @@ TEST_F(WindowTest, InputMessagesSetTheStateObjectsRead) {
         {"codes beyond the table", {{WM_KEYDOWN, 256}, {WM_SYSKEYDOWN, 70000}}, 0, -1, 1, 0},
         {"others go to the default handling", {{WM_LBUTTONDBLCLK, 0}}, 0, -1, 1, 1},
         {"minimised", {{WM_ACTIVATE, makeWParam(WA_INACTIVE, 1)}}, 0, -1, 0, 0},
-        {"only the focus lost", {{WM_ACTIVATE, makeWParam(WA_INACTIVE, 0)}}, 0, -1, 1, 0},
-    };
+        {"only the focus lost", {{WM_ACTIVATE, makeWParam(WA_INACTIVE, 0)}}, 0, -1, 1, 0}};
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
         window->mouse.buttons = 0;
