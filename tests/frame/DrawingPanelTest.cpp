@@ -1,7 +1,6 @@
-// Clicks in the drawing panel (570 x 450 with the B-spline): points placed, grabbed, dragged and
-// clamped, and the curves each construction draws through them, against values computed another way;
-// thousands of points in every construction, beside the random runs (which also shrink the drawing
-// panel to one pixel and to none, and type degrees up to 10^9 and beyond).
+// Clicks in the drawing panel (570 x 450 with the B-spline): points placed, grabbed, dragged and clamped, and the
+// curves each construction draws through them, against values computed another way; thousands of points in every
+// construction (the random runs also shrink the panel to one pixel and to none, and type degrees of 10^9 and beyond).
 #include <algorithm>
 #include <cmath>
 #include <cstdlib>
@@ -13,8 +12,7 @@ namespace {
 
 const std::vector<Vec2> ARCH = {{50, 400}, {150, 40}, {400, 40}, {520, 380}};
 
-class DrawingPanelTest : public DrawingSceneFixture {
-protected:
+struct DrawingPanelTest : DrawingSceneFixture {
     void expectAt(std::size_t index, std::int32_t x, std::int32_t y) {
         EXPECT_EQ(std::make_pair(point(index).x, point(index).y), std::make_pair(x, y)) << "point " << index;
     }
@@ -38,8 +36,7 @@ TEST_F(DrawingPanelTest, APressWithinTheRadiusGrabsThePointInsteadOfPlacingOne) 
 
 // A grab keeps its offset, so overlapping points move together, green until the frame of release.
 TEST_F(DrawingPanelTest, DraggedPointsKeepTheirOffsetsAndShowGreenUntilReleased) {
-    clickIn(100, 100);
-    clickIn(108, 100);  // out of the first one's reach, overlapping it
+    for (const std::int32_t x : {100, 108}) clickIn(x, 100);  // out of each other's reach, overlapping
     pressIn(104, 100);
     moveIn(204, 150);
     EXPECT_EQ(manager->points.size(), 2u);
@@ -118,8 +115,7 @@ TEST_F(DrawingPanelTest, ShellsFollowTheShellBarAndGoWithTheirBox) {
     selectTab(NLI_TAB);
     place(ARCH);
     EXPECT_TRUE(shownNear(SHELL_GREY, 143, 175) && shownNear(SHELL_GREY, 232, 129) && shownNear(BLUE, 275, 40));
-    const Vec2 middle = casteljau(ARCH, 0.5);
-    EXPECT_EQ(shownIn(static_cast<std::int32_t>(middle.x), static_cast<std::int32_t>(middle.y) + 4), BLUE);
+    EXPECT_EQ(shownIn(std::int32_t(casteljau(ARCH, 0.5).x), std::int32_t(casteljau(ARCH, 0.5).y) + 4), BLUE);
     dragBar(1, 0);
     EXPECT_TRUE(shownNear(SHELL_GREY, 100, 220) && !shownNear(SHELL_GREY, 460, 210));
     dragBar(1, 1000);

@@ -54,14 +54,12 @@ protected:
 
     // The frame panel's control at the index: "Clear", then the construction's own.
     Control* control(std::size_t index) { return framePanel->controls.at(index); }
-    // A thumb dragged to the position through the bar's native report.
     void dragBar(std::size_t index, std::uint16_t position) {
         headless->scroll(control(index)->handle, SB_THUMBTRACK, position);
         frameAt(0, 0);
     }
 
     ControlPoint& point(std::size_t index) { return *manager->points.at(index); }
-    // What the window shows at drawing-panel coordinates.
     Colour shownIn(std::int32_t x, std::int32_t y) { return headless->windowPixel(LEFT + x, TOP + y); }
     // Whether the colour shows within `radius` pixels (a square) of drawing-panel (x, y).
     bool shownNear(Colour colour, double x, double y, std::int32_t radius = 1) {

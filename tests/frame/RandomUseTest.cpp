@@ -20,8 +20,7 @@ const char* const SEEDS[] = {"0, 1, 2, 3, 4, 5, 6, 7, 8, 9", "0 0 0 0 1 2 2 2 2"
                              "1e5, -3e-2, +7, .5", "nan, inf, -inf", "1e39, 1e-46, -0", "0x1p10 0x10",
                              "999999999999999999999999999999999999999999999", " ,\t\n\r", "12x", "-2147483649", "1000000000"};
 
-class RandomUse : public DrawingSceneFixture {
-protected:
+struct RandomUse : DrawingSceneFixture {
     static int count(const char* variable, int otherwise) {
         const char* setting = std::getenv(variable);
         return setting != nullptr ? std::max(1, std::atoi(setting)) : otherwise;
@@ -47,8 +46,7 @@ protected:
     std::mt19937 random{20261207};
 };
 
-class StressTest : public RandomUse {
-protected:
+struct StressTest : RandomUse {
     NativeHandle anyLive(std::initializer_list<Role> roles) {
         const std::vector<NativeHandle> live = headless->liveControls(roles);
         return live.empty() ? 0 : live[below(live.size())];

@@ -13,8 +13,7 @@ struct Probe : Object {  // counts its panel's update passes
     int updates = 0;
 };
 
-class WindowTest : public DrawingSceneFixture {
-protected:
+struct WindowTest : DrawingSceneFixture {
     WindowTest() { window->createPanel(100, 50)->addObject(probe); }
     Probe* probe = new Probe;
 };
