@@ -22,7 +22,7 @@ struct WindowTest : DrawingSceneFixture {
 TEST_F(WindowTest, InputMessagesSetTheStateObjectsRead) {
     using Messages = std::vector<std::pair<std::uint32_t, WPARAM>>;
     const struct { const char* name; Messages sent; std::uint32_t buttons; int key, updates, toDefault; } cases[] = {
-        {"left", {{WM_LBUTTONDOWN, 0}}, 1, -1, 1, 0},  {"extra 2", {{WM_XBUTTONDOWN, makeWParam(0, 2)}}, 16, -1, 1, 0},
+        {"left", {{WM_LBUTTONDOWN, 0}}, 1, -1, 1, 0}, {"extra 2", {{WM_XBUTTONDOWN, makeWParam(0, 2)}}, 16, -1, 1, 0},
         {"press and release", {{WM_RBUTTONDOWN, 0}, {WM_RBUTTONUP, 0}}, 0, -1, 1, 0},
         {"key", {{WM_KEYDOWN, 'A'}}, 0, 'A', 1, 0}, {"Alt+F4 is only a key", {{WM_SYSKEYDOWN, 0x73}}, 0, 0x73, 1, 0},
         {"key released", {{WM_KEYDOWN, 'A'}, {WM_KEYUP, 'A'}}, 0, -1, 1, 0},
