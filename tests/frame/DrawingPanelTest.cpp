@@ -1,7 +1,6 @@
-// Clicks in the drawing panel (570 x 450 with the B-spline): points placed, grabbed, dragged and
-// clamped, and the curves each construction draws through them, against values computed another way;
-// thousands of points in every construction, beside the random runs (which also shrink the drawing
-// panel to one pixel and to none, and type degrees up to 10^9 and beyond).
+// Clicks in the drawing panel (570 x 450 with the B-spline): points placed, grabbed, dragged and clamped, and the
+// curves each construction draws through them, against values computed another way; thousands of points in every
+// construction (the random runs also shrink the panel to one pixel and to none, and type degrees of 10^9 and beyond).
 #include <algorithm>
 #include <cmath>
 #include <cstdlib>
@@ -13,8 +12,7 @@ namespace {
 
 const std::vector<Vec2> ARCH = {{50, 400}, {150, 40}, {400, 40}, {520, 380}};
 
-class DrawingPanelTest : public DrawingSceneFixture {
-protected:
+struct DrawingPanelTest : DrawingSceneFixture {
     void expectAt(std::size_t index, std::int32_t x, std::int32_t y) {
         EXPECT_EQ(std::make_pair(point(index).x, point(index).y), std::make_pair(x, y)) << "point " << index;
     }
@@ -38,8 +36,7 @@ TEST_F(DrawingPanelTest, APressWithinTheRadiusGrabsThePointInsteadOfPlacingOne) 
 
 // A grab keeps its offset, so overlapping points move together, green until the frame of release.
 TEST_F(DrawingPanelTest, DraggedPointsKeepTheirOffsetsAndShowGreenUntilReleased) {
-    clickIn(100, 100);
-    clickIn(108, 100);  // out of the first one's reach, overlapping it
+    for (const std::int32_t x : {100, 108}) clickIn(x, 100);  // out of each other's reach, overlapping
     pressIn(104, 100);
     moveIn(204, 150);
     EXPECT_EQ(manager->points.size(), 2u);
@@ -81,7 +78,7 @@ TEST_F(DrawingPanelTest, PointsStaySixPixelsInsideThePanel) {
     expectAt(1, 6, 444);
     frameAt(5000, -100);
     expectAt(1, 564, 6);
-    release(5000, -100);
+    frameAt(5000, -100, WM_LBUTTONUP);
     moveIn(100, 100);
     expectAt(1, 564, 6);
 
@@ -89,12 +86,10 @@ TEST_F(DrawingPanelTest, PointsStaySixPixelsInsideThePanel) {
     headless->post(WM_ACTIVATE, makeWParam(WA_INACTIVE, 0));
     headless->post(WM_SIZE, SIZE_MINIMIZED, 0);
     moveIn(0, 0);
-    headless->resizeClient(600, 600);
-    moveIn(0, 0);
+    resize(600, 600);
     expectAt(0, 564, 444);
 
-    headless->resizeClient(300, 300);  // a smaller panel pulls the points in
-    moveIn(0, 0);
+    resize(300, 300);  // a smaller panel pulls the points in
     expectAt(0, 264, 144);
     expectAt(1, 264, 6);
 }
@@ -120,8 +115,7 @@ TEST_F(DrawingPanelTest, ShellsFollowTheShellBarAndGoWithTheirBox) {
     selectTab(NLI_TAB);
     place(ARCH);
     EXPECT_TRUE(shownNear(SHELL_GREY, 143, 175) && shownNear(SHELL_GREY, 232, 129) && shownNear(BLUE, 275, 40));
-    const Vec2 middle = casteljau(ARCH, 0.5);
-    EXPECT_EQ(shownIn(static_cast<std::int32_t>(middle.x), static_cast<std::int32_t>(middle.y) + 4), BLUE);
+    EXPECT_EQ(shownIn(std::int32_t(casteljau(ARCH, 0.5).x), std::int32_t(casteljau(ARCH, 0.5).y) + 4), BLUE);
     dragBar(1, 0);
     EXPECT_TRUE(shownNear(SHELL_GREY, 100, 220) && !shownNear(SHELL_GREY, 460, 210));
     dragBar(1, 1000);
@@ -140,8 +134,7 @@ TEST_F(DrawingPanelTest, PolynomialAndCubicPassThroughThePointsWithoutThePolygon
         {POLYNOMIAL_TAB, {{100, 150}, {200, 50}, {300, 150}, {400, 450}},
          [](double x) { return (x - 200) * (x - 200) / 100 + 50; }},
         {CUBIC_TAB, {{100, 400}, {300, 100}, {500, 400}},
-         [](double x) { const double u = std::abs(x - 300) / 200; return 100 + (450 - 150 * u) * u * u; }},
-    };
+         [](double x) { const double u = std::abs(x - 300) / 200; return 100 + (450 - 150 * u) * u * u; }}};
     for (const auto& c : cases) {
         SCOPED_TRACE(testing::Message() << "tab " << c.tab);
         selectTab(c.tab);
@@ -169,46 +162,6 @@ TEST_F(DrawingPanelTest, TheBSplineIsSampledFinerAsItsResolutionRises) {
         EXPECT_TRUE(shownNear(GREEN, 30 + 25 * i, i % 2 == 0 ? 2500 / 8.0 : 1100 / 8.0)) << "point " << i;
 }
 
-// `full`: 10,000, or the count of a one-second Release redraw (bench: limits/). Under the sanitizers
-// those take minutes, so without TESSARY_EXTREME_FULL the `quick` count at the `quick` resolution
-// (0: the initial one).
-struct Extreme { std::size_t tab; std::int32_t full, quick; std::uint16_t quickResolution; };
-const Extreme EXTREMES[] = {{MIDPOINT_TAB, 10000, 10000, 1}, {BB_TAB, 8000, 10000, 0},
-                            {BSPLINE_TAB, 10000, 10000, 0}, {NLI_TAB, 1400, 200, 0},
-                            {POLYNOMIAL_TAB, 3700, 1000, 0}, {CUBIC_TAB, 1638, 500, 0}};
-
-class ExtremeSizeTest : public DrawingSceneFixture {
-protected:
-    // The tab's construction with `count` points in a zigzag, added as the manager adds clicked ones.
-    void showWithPoints(std::size_t tab, std::int32_t count) {
-        ControlManager::clear(manager);
-        selectTab(tab);
-        for (std::int32_t i = 0; i < count; ++i) {
-            auto* point = new ControlPoint(10 + (drawingPanel->width - 20) * i / std::max(count - 1, 1),
-                                           i % 2 == 0 ? 40 : drawingPanel->height - 40, 6);
-            drawingPanel->addObject(point);
-            manager->points.push_back(point);
-        }
-        drawingPanel->dirty = 1;
-        frameAt(0, 0);
-    }
-};
-
-TEST_F(ExtremeSizeTest, ThousandsOfPointsRedrawWithinThePanel) {
-    const bool full = std::getenv("TESSARY_EXTREME_FULL") != nullptr;
-    for (const Extreme& extreme : EXTREMES) {
-        showWithPoints(extreme.tab, 0);
-        if (!full && extreme.quickResolution != 0) dragBar(framePanel->controls.size() - 1, extreme.quickResolution);
-        const std::vector<Colour> around = shown(false);
-        showWithPoints(extreme.tab, full ? extreme.full : extreme.quick);
-        const std::vector<Colour> inside = shown(true);
-        EXPECT_GT(std::count(inside.begin(), inside.end(), GREEN), 0) << "tab " << extreme.tab;
-        EXPECT_TRUE(shown(false) == around) << "tab " << extreme.tab;
-    }
-}
-
-}  // namespace
-
 // So many points that a second thread constructs the later half of the curve: all of it is drawn.
 TEST_F(DrawingPanelTest, NLIDrawsTheWholeCurveOfManyPoints) {
     selectTab(NLI_TAB);
@@ -219,3 +172,35 @@ TEST_F(DrawingPanelTest, NLIDrawsTheWholeCurveOfManyPoints) {
     for (double t = 0.01; t <= 0.99; t += 0.01)
         EXPECT_TRUE(shownNear(GREEN, casteljau(zigzag, t).x, casteljau(zigzag, t).y, 2)) << t;
 }
+
+// `full`: 10,000, or the count of a one-second Release redraw (bench: limits/). Under the sanitizers those take
+// minutes, so without TESSARY_EXTREME_FULL the `quick` count at the `quick` resolution (0: the initial one).
+const struct { std::size_t tab; std::int32_t full, quick; std::uint16_t quickResolution; } EXTREMES[] = {
+    {MIDPOINT_TAB, 10000, 10000, 1}, {BB_TAB, 8000, 10000, 0},     {BSPLINE_TAB, 10000, 10000, 0},
+    {NLI_TAB, 1400, 200, 0},         {POLYNOMIAL_TAB, 3700, 1000, 0}, {CUBIC_TAB, 1638, 500, 0}};
+
+using ExtremeSizeTest = DrawingSceneFixture;
+
+TEST_F(ExtremeSizeTest, ThousandsOfPointsRedrawWithinThePanel) {
+    const bool full = std::getenv("TESSARY_EXTREME_FULL") != nullptr;
+    for (const auto& extreme : EXTREMES) {
+        ControlManager::clear(manager);
+        selectTab(extreme.tab);
+        if (!full && extreme.quickResolution != 0) dragBar(framePanel->controls.size() - 1, extreme.quickResolution);
+        const std::vector<Colour> around = shown(false);
+        // The points in a zigzag, added as the manager adds clicked ones.
+        for (std::int32_t i = 0, count = full ? extreme.full : extreme.quick; i < count; ++i) {
+            auto* point = new ControlPoint(10 + (drawingPanel->width - 20) * i / std::max(count - 1, 1),
+                                           i % 2 == 0 ? 40 : drawingPanel->height - 40, 6);
+            drawingPanel->addObject(point);
+            manager->points.push_back(point);
+        }
+        drawingPanel->dirty = 1;
+        frameAt(0, 0);
+        const std::vector<Colour> inside = shown(true);
+        EXPECT_GT(std::count(inside.begin(), inside.end(), GREEN), 0) << "tab " << extreme.tab;
+        EXPECT_TRUE(shown(false) == around) << "tab " << extreme.tab;
+    }
+}
+
+}  // namespace

@@ -19,19 +19,17 @@ enum TabIndex : std::size_t { BSPLINE_TAB, CUBIC_TAB, POLYNOMIAL_TAB, NLI_TAB, B
 constexpr Colour WHITE = rgb(255, 255, 255), BLACK = rgb(0, 0, 0), RED = rgb(255, 0, 0), GREEN = rgb(0, 255, 0),
                  BLUE = rgb(0, 0, 255), SHELL_GREY = rgb(128, 128, 128);
 
-class HeadlessFixture : public ::testing::Test {
+// The start-up scene in a 600 x 600 client area (drawing panel at (15, 25), the B-spline selected).
+class DrawingSceneFixture : public ::testing::Test {
 protected:
-    HeadlessFixture() {
-        auto backend = std::make_unique<HeadlessPlatform>();
-        headless = backend.get();
-        installPlatform(std::move(backend));
-    }
-    ~HeadlessFixture() override {
+    static constexpr std::int32_t LEFT = 15, TOP = 25, TAB_ROW_Y = 17;
+
+    DrawingSceneFixture() { frameAt(0, 0); }
+    ~DrawingSceneFixture() override {
+        tearDownScene(scene);
         delete window;
         installPlatform(nullptr);
     }
-
-    Window* openWindow() { return window = new Window("test", 0, 0, 600, 600); }
 
     // One frame with the cursor at (x, y) of the client area, after the message if one is given.
     void frameAt(std::int32_t x, std::int32_t y, std::uint32_t message = 0) {
@@ -39,54 +37,35 @@ protected:
         headless->setCursor(x, y);
         window->update();
     }
-    void press(std::int32_t x, std::int32_t y) { frameAt(x, y, WM_LBUTTONDOWN); }
-    void release(std::int32_t x, std::int32_t y) { frameAt(x, y, WM_LBUTTONUP); }
-    void click(std::int32_t x, std::int32_t y) { press(x, y), release(x, y); }
-
-    HeadlessPlatform* headless = nullptr;
-    Window* window = nullptr;
-};
-
-// The start-up scene in a 600 x 600 client area (drawing panel at (15, 25), the B-spline selected).
-class DrawingSceneFixture : public HeadlessFixture {
-protected:
-    static constexpr std::int32_t LEFT = 15, TOP = 25, TAB_ROW_Y = 17;
-
-    DrawingSceneFixture() { frameAt(0, 0); }
-    ~DrawingSceneFixture() override { tearDownScene(scene); }
+    void click(std::int32_t x, std::int32_t y) { frameAt(x, y, WM_LBUTTONDOWN), frameAt(x, y, WM_LBUTTONUP); }
+    void resize(std::int32_t width, std::int32_t height) { headless->resizeClient(width, height), frameAt(0, 0); }
 
     std::int32_t tabCentre(std::size_t index) const {
         std::int32_t x = LEFT;
         for (std::size_t i = 0; i < index; ++i) x += scene.tab->entries[i].width;
         return x + scene.tab->entries[index].width / 2;
     }
-    void selectTab(std::size_t index) {
-        click(tabCentre(index), TAB_ROW_Y);
-        frameAt(0, 0);
-    }
+    void selectTab(std::size_t index) { click(tabCentre(index), TAB_ROW_Y), frameAt(0, 0); }
 
-    void pressIn(std::int32_t x, std::int32_t y) { press(LEFT + x, TOP + y); }
-    void releaseIn(std::int32_t x, std::int32_t y) { release(LEFT + x, TOP + y); }
+    void pressIn(std::int32_t x, std::int32_t y) { frameAt(LEFT + x, TOP + y, WM_LBUTTONDOWN); }
+    void releaseIn(std::int32_t x, std::int32_t y) { frameAt(LEFT + x, TOP + y, WM_LBUTTONUP); }
     void moveIn(std::int32_t x, std::int32_t y) { frameAt(LEFT + x, TOP + y); }
     void clickIn(std::int32_t x, std::int32_t y) { pressIn(x, y), releaseIn(x, y); }
 
     // The frame panel's control at the index: "Clear", then the construction's own.
     Control* control(std::size_t index) { return framePanel->controls.at(index); }
-    // A thumb dragged to the position through the bar's native report.
     void dragBar(std::size_t index, std::uint16_t position) {
         headless->scroll(control(index)->handle, SB_THUMBTRACK, position);
         frameAt(0, 0);
     }
 
     ControlPoint& point(std::size_t index) { return *manager->points.at(index); }
-    // What the window shows at drawing-panel coordinates.
     Colour shownIn(std::int32_t x, std::int32_t y) { return headless->windowPixel(LEFT + x, TOP + y); }
     // Whether the colour shows within `radius` pixels (a square) of drawing-panel (x, y).
     bool shownNear(Colour colour, double x, double y, std::int32_t radius = 1) {
-        const auto cx = static_cast<std::int32_t>(x), cy = static_cast<std::int32_t>(y);
         for (std::int32_t dy = -radius; dy <= radius; ++dy)
             for (std::int32_t dx = -radius; dx <= radius; ++dx)
-                if (shownIn(cx + dx, cy + dy) == colour) return true;
+                if (shownIn(std::int32_t(x) + dx, std::int32_t(y) + dy) == colour) return true;
         return false;
     }
 
@@ -101,7 +80,10 @@ protected:
         return pixels;
     }
 
-    Scene scene = buildScene(*openWindow());
+    HeadlessPlatform* headless = new HeadlessPlatform;
+    // The backend goes in before the window, which asks it for its native one.
+    Window* window = (installPlatform(std::unique_ptr<HeadlessPlatform>(headless)), new Window("test", 0, 0, 600, 600));
+    Scene scene = buildScene(*window);
     Panel* framePanel = scene.framePanel;
     Panel* drawingPanel = scene.drawingPanel;
     ControlManager* manager = scene.manager;

@@ -20,16 +20,14 @@ const char* const SEEDS[] = {"0, 1, 2, 3, 4, 5, 6, 7, 8, 9", "0 0 0 0 1 2 2 2 2"
                              "1e5, -3e-2, +7, .5", "nan, inf, -inf", "1e39, 1e-46, -0", "0x1p10 0x10",
                              "999999999999999999999999999999999999999999999", " ,\t\n\r", "12x", "-2147483649", "1000000000"};
 
-class RandomUse : public DrawingSceneFixture {
-protected:
+struct RandomUse : DrawingSceneFixture {
     static int count(const char* variable, int otherwise) {
         const char* setting = std::getenv(variable);
         return setting != nullptr ? std::max(1, std::atoi(setting)) : otherwise;
     }
     int between(int low, int high) { return std::uniform_int_distribution<int>(low, high)(random); }
     std::size_t below(std::size_t n) { return static_cast<std::size_t>(between(0, static_cast<int>(n) - 1)); }
-    template <typename T>
-    T pick(std::initializer_list<T> choices) { return choices.begin()[below(choices.size())]; }
+    template <typename T> T pick(std::initializer_list<T> choices) { return choices.begin()[below(choices.size())]; }
     // Up to 255 characters, what an edit box hands over: a few edits to the text or a seed.
     std::string mutated(std::string text) {
         if (below(8) == 0) text = SEEDS[below(std::size(SEEDS))];
@@ -48,8 +46,7 @@ protected:
     std::mt19937 random{20261207};
 };
 
-class StressTest : public RandomUse {
-protected:
+struct StressTest : RandomUse {
     NativeHandle anyLive(std::initializer_list<Role> roles) {
         const std::vector<NativeHandle> live = headless->liveControls(roles);
         return live.empty() ? 0 : live[below(live.size())];
@@ -111,8 +108,7 @@ protected:
         ASSERT_EQ(pointObjects, manager->points);
         for (const ControlPoint* p : pointObjects)
             for (const auto& [at, size] : {std::pair{p->x, drawingPanel->width}, {p->y, drawingPanel->height}})
-                ASSERT_TRUE(at <= size - p->radius && at >= std::min(p->radius, size - p->radius))
-                    << at << " in " << size;
+                ASSERT_TRUE(at <= size - p->radius && at >= std::min(p->radius, size - p->radius)) << at << " in " << size;
         const std::vector<Control*>& controls = framePanel->controls;
         ASSERT_EQ(controls.front(), static_cast<Control*>(manager->clearButton));
         std::vector<NativeHandle> handles;

@@ -13,9 +13,8 @@ struct Probe : Object {  // counts its panel's update passes
     int updates = 0;
 };
 
-class WindowTest : public HeadlessFixture {
-protected:
-    WindowTest() { openWindow()->createPanel(100, 50)->addObject(probe); }
+struct WindowTest : DrawingSceneFixture {
+    WindowTest() { window->createPanel(100, 50)->addObject(probe); }
     Probe* probe = new Probe;
 };
 
@@ -23,17 +22,14 @@ protected:
 TEST_F(WindowTest, InputMessagesSetTheStateObjectsRead) {
     using Messages = std::vector<std::pair<std::uint32_t, WPARAM>>;
     const struct { const char* name; Messages sent; std::uint32_t buttons; int key, updates, toDefault; } cases[] = {
-        {"left", {{WM_LBUTTONDOWN, 0}}, 1, -1, 1, 0},
-        {"extra 2", {{WM_XBUTTONDOWN, makeWParam(0, 2)}}, 16, -1, 1, 0},
+        {"left", {{WM_LBUTTONDOWN, 0}}, 1, -1, 1, 0}, {"extra 2", {{WM_XBUTTONDOWN, makeWParam(0, 2)}}, 16, -1, 1, 0},
         {"press and release", {{WM_RBUTTONDOWN, 0}, {WM_RBUTTONUP, 0}}, 0, -1, 1, 0},
-        {"key", {{WM_KEYDOWN, 'A'}}, 0, 'A', 1, 0},
-        {"Alt+F4 is only a key", {{WM_SYSKEYDOWN, 0x73}}, 0, 0x73, 1, 0},
+        {"key", {{WM_KEYDOWN, 'A'}}, 0, 'A', 1, 0}, {"Alt+F4 is only a key", {{WM_SYSKEYDOWN, 0x73}}, 0, 0x73, 1, 0},
         {"key released", {{WM_KEYDOWN, 'A'}, {WM_KEYUP, 'A'}}, 0, -1, 1, 0},
         {"codes beyond the table", {{WM_KEYDOWN, 256}, {WM_SYSKEYDOWN, 70000}}, 0, -1, 1, 0},
         {"others go to the default handling", {{WM_LBUTTONDBLCLK, 0}}, 0, -1, 1, 1},
         {"minimised", {{WM_ACTIVATE, makeWParam(WA_INACTIVE, 1)}}, 0, -1, 0, 0},
-        {"only the focus lost", {{WM_ACTIVATE, makeWParam(WA_INACTIVE, 0)}}, 0, -1, 1, 0},
-    };
+        {"only the focus lost", {{WM_ACTIVATE, makeWParam(WA_INACTIVE, 0)}}, 0, -1, 1, 0}};
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
         window->mouse.buttons = 0;
