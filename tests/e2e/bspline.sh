@@ -3,11 +3,10 @@
 source "$(dirname "$0")/lib.sh"
 
 # Replaces the text of the edit box at the client point (x, y) with the third argument.
+# Wine's edit box knows no Ctrl+A: the text is cleared from the end instead.
 type_into() {
-    xdotool mousemove --window "$WINDOW" "$1" "$2" click 1
-    sleep 0.2
-    # Wine's edit box knows no Ctrl+A: clear it from the end instead.
-    xdotool key End key --repeat 80 --delay 5 BackSpace type --delay 20 "$3"
+    xdotool mousemove --window "$WINDOW" "$1" "$2" click 1 sleep 0.2 key End key --repeat 80 --delay 5 BackSpace \
+        type --delay 20 "$3"
 }
 
 start_desktop

@@ -80,23 +80,17 @@ client_size() { xwininfo -id "$WINDOW" | awk '/Width:/ {w = $NF} /Height:/ {h = 
 expect_sound() { kill -0 "$PROGRAM" 2>/dev/null && ! grep -aE 'page fault|Bad[A-Z][a-z]|runtime error|Sanitizer' "$WORK/program.err" || fail "$1"; }
 
 # Fails with the message unless the program ends with status 0 within 10 seconds.
-expect_exit() {
-    poll 10 eval '! kill -0 "$PROGRAM" 2>/dev/null' && wait "$PROGRAM" || fail "$1"
-}
-
-take_screenshot() { import -window root -depth 8 "rgb:$WORK/screen.rgb" || fail "cannot take a screenshot"; }
+expect_exit() { poll 10 eval '! kill -0 "$PROGRAM" 2>/dev/null' && wait "$PROGRAM" || fail "$1"; }
 
 # The pixel at client coordinates (x, y) of the last screenshot, as "red green blue".
 client_pixel() {
-    local offset=$((((ORIGIN_Y + $2) * SCREEN_WIDTH + ORIGIN_X + $1) * 3))
-    od -An -tu1 -j "$offset" -N 3 "$WORK/screen.rgb" | xargs
+    od -An -tu1 -j $((((ORIGIN_Y + $2) * SCREEN_WIDTH + ORIGIN_X + $1) * 3)) -N 3 "$WORK/screen.rgb" | xargs
 }
 
 # Whether each "x y" point of the last screenshot shows the colour "red green blue".
 pixels_are() {
-    local colour=$1 point
-    shift
-    for point in "$@"; do [ "$(client_pixel $point)" = "$colour" ] || return 1; done
+    local point
+    for point in "${@:2}"; do [ "$(client_pixel $point)" = "$1" ] || return 1; done
 }
 
 # The white drawing panel at the points of PANEL_INSIDE and the grey frame at FRAME's, or fails with $1.
@@ -105,12 +99,7 @@ expect_layout() { expect_screen "$1" 'pixels_are "$WHITE" "${PANEL_INSIDE[@]}"' 
 # A click as a user makes it: the pointer rests before the button goes down (the program
 # samples the cursor once a frame), and the button stays down for a few frames.
 press_release() {
-    xdotool mousemove --window "$WINDOW" "$1" "$2"
-    sleep 0.05
-    xdotool mousedown 1
-    sleep 0.06
-    xdotool mouseup 1
-    sleep 0.1
+    xdotool mousemove --window "$WINDOW" "$1" "$2" sleep 0.05 mousedown 1 sleep 0.06 mouseup 1 sleep 0.1
 }
 
 # Whether any pixel within r (default 1) of (x, y), a square, shows the colour.
@@ -125,11 +114,7 @@ colour_near() {
 # Waits until a fresh screenshot satisfies every check given as separate quoted commands.
 settles_to() {
     local check
-    take_screenshot || return 1
+    import -window root -depth 8 "rgb:$WORK/screen.rgb" || fail "cannot take a screenshot"
     for check in "$@"; do eval "$check" || return 1; done
 }
-expect_screen() {
-    local what=$1
-    shift
-    poll 10 settles_to "$@" || fail "$what"
-}
+expect_screen() { poll 10 settles_to "${@:2}" || fail "$1"; }

@@ -8,11 +8,8 @@ unset DISPLAY
 if [ ! -f "$READY" ]; then
     rm -rf "$WINEPREFIX"
     mkdir -p "$WINE_HOME"
-    if ! timeout 120 wineboot --init </dev/null >"$LOG" 2>&1; then
-        cat "$LOG" >&2
-        echo "wineboot failed or took over 120 s" >&2
-        exit 1
-    fi
+    timeout 120 wineboot --init </dev/null >"$LOG" 2>&1 ||
+        { cat "$LOG" >&2; echo "wineboot failed or took over 120 s" >&2; exit 1; }
     timeout 60 wine reg add 'HKCU\Software\Wine\WineDbg' /v ShowCrashDialog /t REG_DWORD /d 0 /f >>"$LOG" 2>&1 ||
         { echo "cannot switch off Wine's crash dialog" >&2; exit 1; }
     touch "$READY"
