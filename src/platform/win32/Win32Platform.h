@@ -65,8 +65,9 @@ private:
     // Each window's device context from getDC until releaseDC, as a surface.
     std::map<NativeHandle, std::unique_ptr<GdiSurface>> contexts;
     std::unique_ptr<tagPAINTSTRUCT> paint;  // between beginPaint and endPaint
-    // The message taken off Windows' queue but not handed out while holding (a release the
-    // pacer holds to the next frame), and the one handed out last, with its time and position.
+    // The message taken off Windows' queue but not handed out while holding (a change the
+    // pacer holds to the next frame, or a press the frame has not seen the cursor at), and the
+    // one handed out last, with its time and position.
     std::unique_ptr<tagMSG> held, handedOut;
     bool holding = false;
     MessagePacer pacer;
