@@ -7,6 +7,7 @@
 #include "GeneratorControls.h"
 #include "PixelPath.h"
 #include "ShellPainter.h"
+#include "ThreadSupport.h"
 
 namespace {
 // Room for the second row of controls.
@@ -59,7 +60,8 @@ void NLI::construct(const std::vector<float>& parameters, std::vector<Vec2>& cur
     };
     const std::size_t middle = parameters.size() / LANES / 2 * LANES;
     std::thread later;
-    if (work.size() * work.size() * parameters.size() >= SPLIT_STEPS && std::thread::hardware_concurrency() > 1) {
+    if (work.size() * work.size() * parameters.size() >= SPLIT_STEPS && THREADS_AVAILABLE &&
+        std::thread::hardware_concurrency() > 1) {
         try {
             later = std::thread(run, std::ref(laterLanes), middle, parameters.size());
         } catch (const std::system_error&) {  // no thread to be had: all on this one

@@ -1,0 +1,34 @@
+#!/bin/bash
+# The page as a program for the end-to-end scripts: serves the folder on 127.0.0.1, opens it in
+# Chromium's app window (a window of the viewport's size, named by the page's title) and ends
+# when that window closes: with status 0 unless the page's log holds a console error, an
+# uncaught exception or an abort. The log goes to standard error. Usage: page.sh PAGE_DIR
+PAGE_DIR=$1
+WORK=$(mktemp -d)
+server=0 browser=0
+finish() {
+    [ "$browser" = 0 ] || kill "$browser" 2>/dev/null
+    [ "$server" = 0 ] || kill "$server" 2>/dev/null
+    wait 2>/dev/null
+    rm -rf "$WORK"
+}
+trap finish EXIT
+trap 'exit 143' TERM INT
+
+# The server picks a free port and names it on its first line.
+python3 -u -m http.server --bind 127.0.0.1 --directory "$PAGE_DIR" 0 >"$WORK/server.log" 2>&1 &
+server=$!
+for _ in $(seq 100); do grep -q ' port ' "$WORK/server.log" && break; sleep 0.05; done
+port=$(sed -n 's/.* port \([0-9]*\).*/\1/p' "$WORK/server.log" | head -n 1)
+[ -n "$port" ] || { echo "page.sh: the web server did not start: $(cat "$WORK/server.log")" >&2; exit 1; }
+
+# Root needs --no-sandbox, and --test-type hides the bar that warns of it. The machine has no
+# network: nothing of Chromium's own may try to reach it.
+chromium --app="http://127.0.0.1:$port/" --window-size=600,600 --user-data-dir="$WORK/profile" \
+    --no-sandbox --test-type --no-first-run --disable-background-networking --disable-component-update \
+    --disable-sync --disable-quic --enable-logging=stderr --v=0 ${WEB_CHROMIUM_FLAGS:-} 2>"$WORK/chromium.log" &
+browser=$!
+wait "$browser"
+browser=0
+cat "$WORK/chromium.log" >&2
+! grep -E 'CONSOLE|Uncaught|Aborted' "$WORK/chromium.log" >/dev/null
