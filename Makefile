@@ -38,6 +38,9 @@ run:
 test: debug
 	cd $(DEBUG_DIR) && ctest --output-on-failure -j1
 	@grep -h '^stress: \|^fuzz: \|^random: ' $(DEBUG_DIR)/Testing/Temporary/LastTest.log
+	@mkdir -p build
+	@$(MAKE) --no-print-directory fuzz FUZZ_SECONDS=10 >build/fuzz.log 2>&1 || { tail -n 40 build/fuzz.log; exit 1; }
+	@echo "knot text fuzzer, 10 s: $$(grep -a '^Done' build/fuzz.log)"
 	@$(MAKE) --no-print-directory test-package
 	@$(MAKE) --no-print-directory test-windows
 
@@ -51,7 +54,7 @@ fuzz: deps
 		-DTESSARY_FUZZ=ON >/dev/null
 	cmake --build $(FUZZ_DIR) -j$(JOBS) --target knot_text_fuzzer
 	mkdir -p $(FUZZ_DIR)/corpus
-	$(FUZZ_DIR)/knot_text_fuzzer -max_total_time=$(FUZZ_SECONDS) -max_len=255 $(FUZZ_DIR)/corpus
+	$(FUZZ_DIR)/tests/fuzz/knot_text_fuzzer -max_total_time=$(FUZZ_SECONDS) -max_len=255 $(FUZZ_DIR)/corpus
 
 # Installs those of the Debian packages $(1) that are missing, with the apt-get options $(2).
 define install_missing

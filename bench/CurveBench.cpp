@@ -4,8 +4,6 @@
 // parameter at a time.
 #include <benchmark/benchmark.h>
 
-#include <memory>
-
 #include "BernsteinSum.h"
 #include "BezierSampling.h"
 #include "CasteljauLanes.h"
@@ -16,17 +14,12 @@ namespace {
 
 constexpr std::int32_t MAXIMUM_RESOLUTION = 20;
 
-// A zig-zag across a 570 x 450 panel.
+// A zig-zag across a 570 x 450 panel, at whole pixels as control points are.
 struct Zigzag {
     explicit Zigzag(std::size_t count) {
-        for (std::size_t i = 0; i < count; ++i) {
-            owned.push_back(std::make_unique<ControlPoint>(20 + 530 * i / (count - 1), i % 2 == 0 ? 40 : 410, 6));
-            points.push_back(owned.back().get());
-            polygon.push_back(Vec2::fromPoint(*points.back()));
-        }
+        for (std::size_t i = 0; i < count; ++i)
+            polygon.push_back({static_cast<float>(20 + 530 * i / (count - 1)), i % 2 == 0 ? 40.0f : 410.0f});
     }
-    std::vector<std::unique_ptr<ControlPoint>> owned;
-    std::vector<ControlPoint*> points;
     std::vector<Vec2> polygon;
 };
 
@@ -43,10 +36,10 @@ void polynomialRedraw(std::size_t count, Evaluate&& evaluate) {
 
 void polynomialLiteral(benchmark::State& state) {
     const Zigzag zigzag(static_cast<std::size_t>(state.range(0)));
-    const std::vector<double> xs = literalNewtonCoefficients(zigzag.points, &ControlPoint::x);
-    const std::vector<double> ys = literalNewtonCoefficients(zigzag.points, &ControlPoint::y);
+    const std::vector<double> xs = literalNewtonCoefficients(zigzag.polygon, &Vec2::x);
+    const std::vector<double> ys = literalNewtonCoefficients(zigzag.polygon, &Vec2::y);
     for (auto _ : state)
-        polynomialRedraw(zigzag.points.size(), [&](std::size_t, double t) {
+        polynomialRedraw(zigzag.polygon.size(), [&](std::size_t, double t) {
             benchmark::DoNotOptimize(literalNewton(xs, t));
             benchmark::DoNotOptimize(literalNewton(ys, t));
         });
@@ -55,10 +48,11 @@ void polynomialLiteral(benchmark::State& state) {
 void polynomialCentred(benchmark::State& state) {
     const Zigzag zigzag(static_cast<std::size_t>(state.range(0)));
     NewtonInterpolator interpolator;
-    for (const ControlPoint* p : zigzag.points) interpolator.addPoint(p->x, p->y);
+    for (const Vec2& p : zigzag.polygon)
+        interpolator.addPoint(static_cast<std::int32_t>(p.x), static_cast<std::int32_t>(p.y));
     interpolator.prepare();
     for (auto _ : state)
-        polynomialRedraw(zigzag.points.size(), [&](std::size_t interval, double t) {
+        polynomialRedraw(zigzag.polygon.size(), [&](std::size_t interval, double t) {
             if (t == static_cast<double>(interval)) interpolator.centreOn(static_cast<std::int32_t>(interval));
             benchmark::DoNotOptimize(interpolator.evaluate(t));
         });
@@ -73,29 +67,29 @@ std::vector<float> bezierParameters(std::size_t count) {
 
 void bernsteinLiteral(benchmark::State& state) {
     const Zigzag zigzag(static_cast<std::size_t>(state.range(0)));
-    const std::vector<double> row = pascalRow(zigzag.points.size() - 1);
+    const std::vector<double> row = pascalRow(zigzag.polygon.size() - 1);
     for (auto _ : state)
-        for (float t : bezierParameters(zigzag.points.size()))
-            benchmark::DoNotOptimize(literalBernstein(zigzag.points, row, t));
+        for (float t : bezierParameters(zigzag.polygon.size()))
+            benchmark::DoNotOptimize(literalBernstein(zigzag.polygon, row, t));
 }
 
 void bernsteinRatios(benchmark::State& state) {
     const Zigzag zigzag(static_cast<std::size_t>(state.range(0)));
     BernsteinSum sum;
     for (auto _ : state)
-        for (float t : bezierParameters(zigzag.points.size())) benchmark::DoNotOptimize(sum.at(zigzag.points, t));
+        for (float t : bezierParameters(zigzag.polygon.size())) benchmark::DoNotOptimize(sum.at(zigzag.polygon, t));
 }
 
 void casteljauScalar(benchmark::State& state) {
     const Zigzag zigzag(static_cast<std::size_t>(state.range(0)));
     for (auto _ : state)
-        for (float t : bezierParameters(zigzag.points.size()))
+        for (float t : bezierParameters(zigzag.polygon.size()))
             benchmark::DoNotOptimize(literalCasteljau(zigzag.polygon, t));
 }
 
 void casteljauLanes(benchmark::State& state) {
     const Zigzag zigzag(static_cast<std::size_t>(state.range(0)));
-    std::vector<float> parameters = bezierParameters(zigzag.points.size());
+    std::vector<float> parameters = bezierParameters(zigzag.polygon.size());
     parameters.resize((parameters.size() / CasteljauLanes::LANES + 1) * CasteljauLanes::LANES, 1.0f);
     std::vector<Vec2> curve(parameters.size());
     CasteljauLanes lanes;

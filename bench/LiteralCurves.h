@@ -6,15 +6,13 @@
 #include <cstdint>
 #include <vector>
 
-#include "ControlPoint.h"
 #include "DeBoorCurve.h"
 #include "Vec2.h"
 
 // The Newton coefficients f[0..k] of one coordinate of the points at 0, 1, ..., n - 1.
-inline std::vector<double> literalNewtonCoefficients(const std::vector<ControlPoint*>& points,
-                                                     std::int32_t ControlPoint::*axis) {
+inline std::vector<double> literalNewtonCoefficients(const std::vector<Vec2>& points, float Vec2::*axis) {
     std::vector<double> values;
-    for (const ControlPoint* p : points) values.push_back(p->*axis);
+    for (const Vec2& p : points) values.push_back(p.*axis);
     std::vector<double> coefficients{values[0]};
     for (std::size_t order = 1; order < values.size(); ++order) {
         for (std::size_t j = 0; j + order < values.size(); ++j) values[j] = (values[j + 1] - values[j]) / order;
@@ -52,14 +50,14 @@ inline std::vector<double> pascalRow(std::size_t degree) {
 }
 
 // The Bernstein sum at t with the weights (c u^(d-i)) t^i, row: pascalRow(d).
-inline Vec2 literalBernstein(const std::vector<ControlPoint*>& points, const std::vector<double>& row, float t) {
+inline Vec2 literalBernstein(const std::vector<Vec2>& points, const std::vector<double>& row, float t) {
     const auto degree = static_cast<std::int32_t>(points.size()) - 1;
     const float u = 1.0f - t;
     Vec2 sum;
     for (std::int32_t i = 0; i <= degree; ++i) {
         const double weight = (row[i] * literalPower(u, degree - i)) * literalPower(t, i);
-        sum.x += static_cast<float>(points[i]->x * weight);
-        sum.y += static_cast<float>(points[i]->y * weight);
+        sum.x += static_cast<float>(points[i].x * weight);
+        sum.y += static_cast<float>(points[i].y * weight);
     }
     return sum;
 }

@@ -13,6 +13,12 @@
 
 namespace {
 
+// The drawing panel's margins in the frame: beside it, and above it, where the tabs stand
+// TAB_HEIGHT tall on its top edge (the margin below is the height offset of its rows of controls).
+constexpr std::int32_t SIDE_MARGIN = 15;
+constexpr std::int32_t TOP_MARGIN = 25;
+constexpr std::int32_t TAB_HEIGHT = 15;
+
 void paintBackground(Panel& panel, Rgb colour) {
     panel.red = colour.red;
     panel.green = colour.green;
@@ -27,17 +33,16 @@ Panel* createFramePanel(Window& window) {
     return frame;
 }
 
-// Margins of 15 left and right, 25 above for the tab strip and 40 below for the controls.
 SizeController* addDrawingLayout(Panel& drawing) {
     auto* layout = new SizeController;
     drawing.addObject(layout);
     layout->leftRule.enable();
-    layout->leftRule.setOffset(15);
+    layout->leftRule.setOffset(SIDE_MARGIN);
     layout->widthRule.enable();
-    layout->widthRule.setOffset(-30);
+    layout->widthRule.setOffset(-2 * SIDE_MARGIN);
     layout->widthRule.setFactor(1.0f);
     layout->topRule.enable();
-    layout->topRule.setOffset(25);
+    layout->topRule.setOffset(TOP_MARGIN);
     layout->heightRule.enable();
     layout->heightRule.setOffset(ONE_ROW_HEIGHT_OFFSET);
     layout->heightRule.setFactor(1.0f);
@@ -45,7 +50,7 @@ SizeController* addDrawingLayout(Panel& drawing) {
 }
 
 Tab* addTabStrip(Panel& frame, Panel& drawing, ControlManager& manager) {
-    auto* tab = new Tab(&drawing, 15);
+    auto* tab = new Tab(&drawing, TAB_HEIGHT);
     frame.addObject(tab);
     tab->addEntry("DeBoor Splines", 110, createBSpline, &manager);
     tab->addEntry("Cubic Splines", 95, createCubic, &manager);

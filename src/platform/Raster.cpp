@@ -6,7 +6,6 @@
 #include <limits>
 
 #include "Saturate.h"
-#include "WidestLanes.h"
 
 namespace {
 

@@ -9,6 +9,7 @@
 
 #include "Messages.h"
 #include "Rect.h"
+#include "WidestLanes.h"
 
 class Raster {
 public:
@@ -35,7 +36,7 @@ private:
     // Each figure adds what it drew to the damage once, not span by span.
     void addDrawnToDamage();
     void drawThinLine(std::int64_t x1, std::int64_t y1, std::int64_t x2, std::int64_t y2, std::uint32_t word);
-    void drawWideLine(double x1, double y1, double x2, double y2, double radius, std::uint32_t word);
+    WIDEST_LANES void drawWideLine(double x1, double y1, double x2, double y2, double radius, std::uint32_t word);
     void fillEllipse(double centreX, double centreY, double radiusX, double radiusY, std::uint32_t word);
 
     std::uint32_t* pixels_;  // null when either side is 0

@@ -2,6 +2,7 @@
 #include <cstdint>
 
 #include "Object.h"
+#include "Vec2.h"
 
 // One draggable point of the control polygon, in its owner panel's coordinates.
 class ControlPoint : public Object {
@@ -9,6 +10,7 @@ public:
     ControlPoint(std::int32_t x, std::int32_t y, std::int32_t radius);
 
     bool hit() const;
+    Vec2 position() const { return {static_cast<float>(x), static_cast<float>(y)}; }
     void attached() override;
     void update() override;
     void draw() override;

@@ -3,7 +3,6 @@
 
 #include <boost/multiprecision/cpp_int.hpp>
 #include <cmath>
-#include <deque>
 #include <random>
 
 #include "BernsteinSum.h"
@@ -17,10 +16,10 @@ namespace {
 
 using boost::multiprecision::cpp_int;
 
+// At whole pixels, as control points are.
 struct Polygon {
-    Polygon& add(std::int32_t x, std::int32_t y) { return points.push_back(&owned.emplace_back(x, y, 6)), *this; }
-    std::deque<ControlPoint> owned;  // where they stay put
-    std::vector<ControlPoint*> points;
+    Polygon& add(std::int32_t x, std::int32_t y) { return points.push_back({float(x), float(y)}), *this; }
+    std::vector<Vec2> points;
     bool simple = false;  // one spot, a line, two points, one point
 };
 
@@ -39,9 +38,9 @@ std::vector<Polygon> polygons(std::initializer_list<std::size_t> counts) {
 // The polynomial through (k, values[k]) at t = m / 2^E, exactly: Newton's forward form over the
 // integer differences by Horner's rule on a fraction a / b, rounded to a double at the end.
 struct ExactPolynomial {
-    ExactPolynomial(const Polygon& polygon, std::int32_t ControlPoint::*axis) {
+    ExactPolynomial(const Polygon& polygon, float Vec2::*axis) {
         std::vector<cpp_int> level;
-        for (const ControlPoint* p : polygon.points) level.push_back(p->*axis);
+        for (const Vec2& p : polygon.points) level.push_back(static_cast<std::int32_t>(p.*axis));
         for (; !level.empty(); level.pop_back()) {
             differences.push_back(level[0]);
             for (std::size_t j = 0; j + 1 < level.size(); ++j) level[j] = level[j + 1] - level[j];
@@ -71,11 +70,11 @@ TEST(StableCurvesTest, PolynomialFollowsExactArithmeticWhereItCrossesThePanel) {
         const std::size_t n = polygon.points.size();
         SCOPED_TRACE(testing::Message() << n << (polygon.simple ? " simple" : " random") << " points");
         NewtonInterpolator interpolator;
-        for (const ControlPoint* p : polygon.points) interpolator.addPoint(p->x, p->y);
+        for (const Vec2& p : polygon.points) interpolator.addPoint(std::int32_t(p.x), std::int32_t(p.y));
         interpolator.prepare();
-        const ExactPolynomial exactX(polygon, &ControlPoint::x), exactY(polygon, &ControlPoint::y);
-        const std::vector<double> literalX = literalNewtonCoefficients(polygon.points, &ControlPoint::x);
-        const std::vector<double> literalY = literalNewtonCoefficients(polygon.points, &ControlPoint::y);
+        const ExactPolynomial exactX(polygon, &Vec2::x), exactY(polygon, &Vec2::y);
+        const std::vector<double> literalX = literalNewtonCoefficients(polygon.points, &Vec2::x);
+        const std::vector<double> literalY = literalNewtonCoefficients(polygon.points, &Vec2::y);
         std::size_t samples = 0, inside = 0;
         for (std::size_t i = 0; i + 1 < n; i += std::max<std::size_t>(1, n / (n < 500 ? 30 : 8))) {
             interpolator.centreOn(static_cast<std::int32_t>(i));
@@ -103,12 +102,10 @@ TEST(StableCurvesTest, BernsteinSumFollowsDeCasteljauAtAnyDegree) {
         SCOPED_TRACE(testing::Message() << n << (polygon.simple ? " simple" : " random") << " points");
         const std::vector<double> row = pascalRow(std::min<std::size_t>(n, 200) - 1);
         BernsteinSum sum;
-        std::vector<Vec2> vertices;
-        for (const ControlPoint* p : polygon.points) vertices.push_back(Vec2::fromPoint(*p));
         const int parameters = n <= 1000 ? 20 : 1;
         for (int k = 1; k <= parameters + (n <= 1000); ++k) {
             const float t = k <= parameters ? (k - 0.5f) / parameters : 1.00005f;
-            const Vec2 point = sum.at(polygon.points, t), exact = casteljau(vertices, t);
+            const Vec2 point = sum.at(polygon.points, t), exact = casteljau(polygon.points, t);
             EXPECT_LE(std::hypot(point.x - exact.x, point.y - exact.y), 0.5) << t;
             if (n > 200) continue;
             const Vec2 literal = literalBernstein(polygon.points, row, t);
@@ -133,30 +130,34 @@ TEST(StableCurvesTest, LanesGiveTheSingleParameterConstructionBitForBit) {
     }
 }
 
-// The last level's 2^d polygons of n points end at the curve points at t = k / 2^d, both curve ends included.
-TEST(SubdividerTest, PolygonEndsAreTheCurvePointsAtDyadicParameters) {
-    const std::vector<Vec2> wave{{10, 500}, {120, 20}, {260, 540}, {330, 90}, {480, 400}, {555, 15}, {20, 30}};
-    for (const std::size_t n : {1u, 2u, 4u, 7u})
-        for (std::int32_t depth = 0; depth <= 8; ++depth) {
+// The subdivision as written: split at one half by the lerp step, left half before right, depth first.
+void literalSubdivision(const std::vector<Vec2>& polygon, std::int32_t depth, std::vector<std::vector<Vec2>>& leaves) {
+    if (depth == 0) return leaves.push_back(polygon);
+    std::vector<Vec2> work = polygon, left{work.front()}, right{work.back()};
+    for (std::size_t k = work.size() - 1; k >= 1; --k) {
+        for (std::size_t j = 0; j < k; ++j) work[j].lerp(work[j + 1], 0.5f);
+        left.push_back(work[0]), right.push_back(work[k - 1]);
+    }
+    literalSubdivision(left, depth - 1, leaves);
+    literalSubdivision(right, depth - 1, leaves);
+}
+
+// Every polygon of the last level, bit for bit and in drawing order.
+TEST(SubdividerTest, GivesTheLiteralSubdivisionBitForBitInOrder) {
+    std::mt19937 random(5);
+    for (const std::size_t n : {1u, 2u, 3u, 4u, 7u, 9u, 16u, 33u})
+        for (const std::int32_t depth : {0, 1, 2, 3, 4, 7, 10}) {
             SCOPED_TRACE(testing::Message() << "n " << n << " depth " << depth);
-            const std::vector<Vec2> polygon(wave.begin(), wave.begin() + n);
-            std::vector<std::vector<Vec2>> leaves;
+            std::vector<Vec2> polygon;
+            while (polygon.size() < n) polygon.push_back({float(random() % 571), float(random() % 451)});
+            std::vector<std::vector<Vec2>> leaves, expected;
             Subdivider(n, depth).run(polygon.data(), [&](const Vec2* q, std::size_t m) { leaves.emplace_back(q, q + m); });
-            ASSERT_EQ(leaves.size(), std::size_t{1} << depth);
-            std::vector<bool> reached(leaves.size() + 1, n == 1);  // one point: every t gives it
-            for (const auto& leaf : leaves) {
-                ASSERT_EQ(leaf.size(), n);
-                for (const Vec2& end : {leaf.front(), leaf.back()}) {
-                    bool onCurve = false;
-                    for (std::size_t k = 0; k < reached.size(); ++k) {
-                        const Vec2 c = casteljau(polygon, double(k) / leaves.size());
-                        if (std::hypot(end.x - c.x, end.y - c.y) < 0.01) reached[k] = onCurve = true;
-                    }
-                    EXPECT_TRUE(onCurve);
-                }
-            }
-            for (std::size_t k = 0; k < reached.size(); ++k)
-                EXPECT_TRUE(reached[k]) << "t = " << k << "/" << leaves.size();
+            literalSubdivision(polygon, depth, expected);
+            ASSERT_EQ(leaves.size(), expected.size());
+            for (std::size_t i = 0; i < leaves.size(); ++i)
+                for (std::size_t j = 0; j < n; ++j)
+                    ASSERT_TRUE(leaves[i][j].x == expected[i][j].x && leaves[i][j].y == expected[i][j].y)
+                        << "polygon " << i << ", point " << j;
         }
 }
 

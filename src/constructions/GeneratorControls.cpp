@@ -7,7 +7,7 @@
 #include "SizeController.h"
 
 ScrollBar* createGeneratorBar(Panel& drawingPanel) {
-    auto* bar = new ScrollBar(drawingPanel.window, 0, 0, 570, 25, 0);
+    auto* bar = new ScrollBar(drawingPanel.window, 0, 0, 570, ROW_HEIGHT, 0);
     drawingPanel.parent->addControl(bar);
     bar->callback = redrawPanel<ScrollBar*>;
     bar->userData = &drawingPanel;
@@ -15,7 +15,7 @@ ScrollBar* createGeneratorBar(Panel& drawingPanel) {
 }
 
 CheckBox* createShellBox(Panel& drawingPanel) {
-    auto* box = new CheckBox(drawingPanel.window, 8000, 0, 100, 25, "Draw Shells");
+    auto* box = new CheckBox(drawingPanel.window, PARKED_X, 0, 100, ROW_HEIGHT, "Draw Shells");
     drawingPanel.parent->addControl(box);
     box->setChecked(1);
     box->callback = redrawPanel<std::int32_t>;

@@ -15,9 +15,9 @@ ShellRow::~ShellRow() {
 
 void ShellRow::layout() {
     const Panel& p = drawingPanel;
-    const std::int32_t top = p.y + p.height + 45;
-    shellBar->move(p.x + 110, top);
-    shellBar->resize(p.width - 110, 25);
+    const std::int32_t top = p.y + p.height + SECOND_ROW_TOP;
+    shellBar->move(p.x + BAR_INDENT, top);
+    shellBar->resize(p.width - BAR_INDENT, ROW_HEIGHT);
     shellBox->move(p.x, top);
 }
 

@@ -3,6 +3,7 @@
 #include "DeBoorCurve.h"
 #include "ResolutionRow.h"
 #include "ShellRow.h"
+#include "ShorterPanel.h"
 
 class TextBox;
 class TextObj;
@@ -32,6 +33,9 @@ public:
     DeBoorCurve curve;
 
 private:
+    ShorterPanel shorter;
+
+
     // The parameter step of the sampled curve for P points.
     float step(std::int32_t pointCount) const;
     void drawShells(float s);

@@ -10,21 +10,14 @@
 #include "ThreadSupport.h"
 
 namespace {
-// Room for the second row of controls.
-constexpr std::int32_t HEIGHT_OFFSET = -110;
 constexpr std::int32_t CURVE_DOT_RADIUS = 6;
 // Lerp steps (points squared times parameters) from which a second thread pays for its start.
 constexpr std::size_t SPLIT_STEPS = std::size_t{1} << 20;
 }  // namespace
 
-NLI::NLI(Panel* panel) : CurveGen(panel), shells(*panel), row(*panel) {
+NLI::NLI(Panel* panel)
+    : CurveGen(panel), shells(*panel), row(*panel), shorter(*panel, TWO_ROWS_HEIGHT_OFFSET) {
     layout();
-    setPanelHeightOffset(*panel, HEIGHT_OFFSET);
-}
-
-NLI::~NLI() {
-    panel->dirty = 1;
-    setPanelHeightOffset(*panel, ONE_ROW_HEIGHT_OFFSET);
 }
 
 void NLI::layout() {
@@ -83,7 +76,4 @@ void NLI::drawShells(const std::vector<ControlPoint*>& points, float s) {
     painter.dot(work[0], CURVE_DOT_RADIUS);
 }
 
-void NLI::startConstruction(const std::vector<ControlPoint*>& points) {
-    work.resize(points.size());
-    for (std::size_t j = 0; j < points.size(); ++j) work[j] = Vec2::fromPoint(*points[j]);
-}
+void NLI::startConstruction(const std::vector<ControlPoint*>& points) { readPolygon(points, work); }

@@ -1,5 +1,6 @@
 #pragma once
 #include "CurveGen.h"
+#include "HiddenPolygon.h"
 #include "NewtonInterpolator.h"
 #include "ResolutionRow.h"
 
@@ -8,12 +9,12 @@
 class Polynomial : public CurveGen {
 public:
     explicit Polynomial(Panel* panel);
-    ~Polynomial() override;
 
     void layout() override;
     void drawCurve(const std::vector<ControlPoint*>& points) override;
 
 private:
     ResolutionRow row;
+    HiddenPolygon hidden;
     NewtonInterpolator interpolator;
 };

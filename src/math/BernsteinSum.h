@@ -13,7 +13,7 @@ class BernsteinSum {
 public:
     // The curve point at t, with 1 - t formed exactly; t may pass 1 a little (the sampled
     // parameters run to 1.0001), which gives the weights alternating signs.
-    Vec2 at(const std::vector<ControlPoint*>& points, float t);
+    Vec2 at(const std::vector<Vec2>& points, float t);
 
 private:
     void formWeights(std::int32_t degree, float t);

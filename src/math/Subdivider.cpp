@@ -2,8 +2,6 @@
 
 #include <algorithm>
 
-#include "WidestLanes.h"
-
 namespace {
 
 FloatLanes broadcast(float value) {

@@ -28,15 +28,15 @@ void ResolutionRow::layout() {
 
 void ResolutionRow::layoutIndented() {
     const Panel& p = drawingPanel;
-    place(p.x + 25, p.x + 110, p.width - p.x - 205);
+    place(p.x + 25, p.x + BAR_INDENT, p.width - p.x - 205);
 }
 
 void ResolutionRow::place(std::int32_t labelX, std::int32_t barX, std::int32_t barWidth) {
     const std::int32_t bottom = drawingPanel.y + drawingPanel.height;
     resLabel->x = labelX;
-    resLabel->y = bottom + 14;
-    resBar->move(barX, bottom + 10);
-    resBar->resize(barWidth, 25);
+    resLabel->y = bottom + FIRST_ROW_TOP + LABEL_DROP;
+    resBar->move(barX, bottom + FIRST_ROW_TOP);
+    resBar->resize(barWidth, ROW_HEIGHT);
 }
 
 std::int32_t ResolutionRow::resolution() const { return resBar->position; }

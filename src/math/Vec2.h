@@ -1,13 +1,10 @@
 #pragma once
-class ControlPoint;
 
 // A point or vector of two 32-bit floats. Every operation rounds each component to float,
 // so the constructions give the same values on every machine (no fused multiply-add).
 struct Vec2 {
     float x = 0.0f;
     float y = 0.0f;
-
-    static Vec2 fromPoint(const ControlPoint& point);
 
     Vec2& add(const Vec2& other) {
         x += other.x;

@@ -5,6 +5,7 @@
 #include "CurveGen.h"
 #include "ResolutionRow.h"
 #include "ShellRow.h"
+#include "ShorterPanel.h"
 
 // The Bézier curve by nested linear interpolation (de Casteljau) at evenly spaced
 // parameters; on request also the construction itself at one parameter: the intermediate
@@ -13,7 +14,6 @@
 class NLI : public CurveGen {
 public:
     explicit NLI(Panel* panel);
-    ~NLI() override;
 
     void layout() override;
     void drawCurve(const std::vector<ControlPoint*>& points) override;
@@ -29,4 +29,5 @@ private:
     ResolutionRow row;
     std::vector<Vec2> work;
     CasteljauLanes lanes, laterLanes;  // the second for the later half of a split construction
+    ShorterPanel shorter;
 };

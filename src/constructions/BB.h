@@ -14,5 +14,6 @@ public:
 
 private:
     BernsteinSum sum;
+    std::vector<Vec2> polygon;
     ResolutionRow row;
 };

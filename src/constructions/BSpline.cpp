@@ -11,8 +11,6 @@
 #include "TextObj.h"
 
 namespace {
-// Room for the three rows of controls.
-constexpr std::int32_t HEIGHT_OFFSET = -150;
 constexpr std::int32_t CURVE_DOT_RADIUS = 4;
 
 const char* const INITIAL_KNOTS = "0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14, 15";
@@ -42,12 +40,12 @@ BSpline::BSpline(Panel* panel)
     : CurveGen(panel),
       shells(*panel),
       row(*panel),
-      knotBox(createTextBox(*panel, 25, onKnotsEdited, this, INITIAL_KNOTS)),
+      knotBox(createTextBox(*panel, ROW_HEIGHT, onKnotsEdited, this, INITIAL_KNOTS)),
       knotLabel(createLabel(*panel, "Knots: ")),
       degreeBox(createTextBox(*panel, 100, onDegreeEdited, this, INITIAL_DEGREE)),
-      degreeLabel(createLabel(*panel, "Degree:")) {
+      degreeLabel(createLabel(*panel, "Degree:")),
+      shorter(*panel, THREE_ROWS_HEIGHT_OFFSET) {
     layout();
-    setPanelHeightOffset(*panel, HEIGHT_OFFSET);
 }
 
 BSpline::~BSpline() {
@@ -56,8 +54,6 @@ BSpline::~BSpline() {
     deleteLabel(frame, knotLabel);
     deleteControl(frame, degreeBox);
     deleteLabel(frame, degreeLabel);
-    panel->dirty = 1;
-    setPanelHeightOffset(*panel, ONE_ROW_HEIGHT_OFFSET);
 }
 
 void BSpline::layout() {
@@ -66,14 +62,15 @@ void BSpline::layout() {
     const std::int32_t x = panel->x;
     const std::int32_t width = panel->width;
     const std::int32_t bottom = panel->y + panel->height;
-    knotBox->move(x + 52, bottom + 85);
-    knotBox->resize(width - 150, 25);
+    const std::int32_t top = bottom + THIRD_ROW_TOP;
+    knotBox->move(x + 52, top);
+    knotBox->resize(width - 150, ROW_HEIGHT);
     knotLabel->x = x;
-    knotLabel->y = bottom + 89;
-    degreeBox->move(x + width - 30, bottom + 85);
-    degreeBox->resize(25, 25);
+    knotLabel->y = top + LABEL_DROP;
+    degreeBox->move(x + width - 30, top);
+    degreeBox->resize(25, ROW_HEIGHT);
     degreeLabel->x = x + width - 85;
-    degreeLabel->y = bottom + 89;
+    degreeLabel->y = top + LABEL_DROP;
 }
 
 void BSpline::drawCurve(const std::vector<ControlPoint*>& points) {

@@ -4,12 +4,7 @@
 #include "GeneratorControls.h"
 #include "PixelPath.h"
 
-Cubic::Cubic(Panel* panel) : CurveGen(panel), row(*panel) {
-    layout();
-    showControlPolygon(*panel, 0);
-}
-
-Cubic::~Cubic() { showControlPolygon(*panel, 1); }
+Cubic::Cubic(Panel* panel) : CurveGen(panel), row(*panel), hidden(*panel) { layout(); }
 
 void Cubic::layout() { row.layout(); }
 

@@ -1,15 +1,9 @@
 #include "Polynomial.h"
 
 #include "ControlPoint.h"
-#include "GeneratorControls.h"
 #include "PixelPath.h"
 
-Polynomial::Polynomial(Panel* panel) : CurveGen(panel), row(*panel) {
-    layout();
-    showControlPolygon(*panel, 0);
-}
-
-Polynomial::~Polynomial() { showControlPolygon(*panel, 1); }
+Polynomial::Polynomial(Panel* panel) : CurveGen(panel), row(*panel), hidden(*panel) { layout(); }
 
 void Polynomial::layout() { row.layout(); }
 

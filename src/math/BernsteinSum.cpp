@@ -3,14 +3,12 @@
 #include <algorithm>
 #include <cmath>
 
-#include "ControlPoint.h"
-
-Vec2 BernsteinSum::at(const std::vector<ControlPoint*>& points, float t) {
+Vec2 BernsteinSum::at(const std::vector<Vec2>& points, float t) {
     formWeights(static_cast<std::int32_t>(points.size()) - 1, t);
     Vec2 sum;
     for (std::size_t i = 0; i < points.size(); ++i) {
-        sum.x += static_cast<float>(points[i]->x * weights[i]);
-        sum.y += static_cast<float>(points[i]->y * weights[i]);
+        sum.x += static_cast<float>(points[i].x * weights[i]);
+        sum.y += static_cast<float>(points[i].y * weights[i]);
     }
     return sum;
 }

@@ -1,5 +1,6 @@
 #include "Midpoint.h"
 
+#include "BezierSampling.h"
 #include "PixelPath.h"
 #include "Subdivider.h"
 
@@ -14,8 +15,7 @@ void Midpoint::layout() { row.layout(); }
 
 void Midpoint::drawCurve(const std::vector<ControlPoint*>& points) {
     std::vector<Vec2> polygon;
-    polygon.reserve(points.size());
-    for (const ControlPoint* point : points) polygon.push_back(Vec2::fromPoint(*point));
+    readPolygon(points, polygon);
     Subdivider(polygon.size(), row.resolution())
         .run(polygon.data(), [this](const Vec2* q, std::size_t count) { drawPolyline(q, count); });
 }

@@ -12,6 +12,7 @@ void BB::drawCurve(const std::vector<ControlPoint*>& points) {
     const float h = bezierStep(points.size(), row.resolution());
     PixelPath path(*panel, CURVE_PEN_WIDTH, CURVE_COLOUR);
     // t = 0 is never evaluated: the first segment starts at P0 itself.
-    path.moveTo(Vec2::fromPoint(*points[0]));
-    for (float t = h; !(t > LAST_PARAMETER); t += h) path.lineTo(sum.at(points, t));
+    readPolygon(points, polygon);
+    path.moveTo(polygon[0]);
+    for (float t = h; !(t > LAST_PARAMETER); t += h) path.lineTo(sum.at(polygon, t));
 }

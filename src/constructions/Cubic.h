@@ -2,6 +2,7 @@
 #include <cstdint>
 
 #include "CurveGen.h"
+#include "HiddenPolygon.h"
 #include "ResolutionRow.h"
 #include "SplineSolver.h"
 
@@ -11,7 +12,6 @@
 class Cubic : public CurveGen {
 public:
     explicit Cubic(Panel* panel);
-    ~Cubic() override;
 
     void layout() override;
     void drawCurve(const std::vector<ControlPoint*>& points) override;
@@ -22,6 +22,7 @@ private:
     void drawSegment(double j, double h, std::int32_t& x, std::int32_t& y);
 
     ResolutionRow row;
+    HiddenPolygon hidden;
     // Kept between redraws for its elimination record: a drag changes the points, not their count.
     SplineSolver solver;
     // One segment's parameters and points, kept to spare allocations.

@@ -6,6 +6,7 @@
 
 #include "FloatLanes.h"
 #include "Vec2.h"
+#include "WidestLanes.h"
 
 // Splits a control polygon at the parameter one half (de Casteljau with ratio 0.5), again on
 // each half, to a given depth, and hands every polygon of the last level to a sink in order
@@ -32,7 +33,7 @@ private:
     // Splits every polygon of the group; the halves of lanes 0-3 go to `first`, those of lanes
     // 4-7 to `second`, a polygon's left half in lane 2i and its right half in lane 2i + 1.
     void split(const Group& group, Group& first, Group& second);
-    void splitRow(const Row& row, Row& first, Row& second);
+    WIDEST_LANES void splitRow(const Row& row, Row& first, Row& second);
     void emit(const Group& group, std::size_t polygons, const Sink& sink);
 
     std::size_t count;
