@@ -1,8 +1,11 @@
 # make run: set up (Debian packages, configure, build) and start tessary.
 # make test: set up and run every test (unit, headless frame, end-to-end under Xvfb), then the
-#            Windows build's tests under Wine (skipped, with one line, where Wine cannot be had).
+#            Windows build's tests under Wine (skipped, with one line, where Wine cannot be had),
+#            then the browser build's tests under node and in Chromium.
 # make bench: build the benchmarks in Release and print their table.
 # make windows: build the Windows program, build/windows/tessary.exe, with mingw-w64.
+# make web: build the page, build/web/ (index.html, tessary.js, tessary.wasm, the icon), with em++.
+# make run-web: build the page and serve it on 127.0.0.1 until Ctrl+C.
 # make fuzz: fuzz the knot and degree texts with libFuzzer (clang) for FUZZ_SECONDS seconds.
 # make package: the Debian package build/release/tessary_<version>_amd64.deb, made by CPack.
 # make pictures: the README's pictures in docs/, made by the Linux program and tessary.exe.
@@ -16,6 +19,14 @@ PACKAGE_PACKAGES := dpkg-dev file
 BENCH_PACKAGES := libbenchmark-dev
 # The Windows build and its tests under Wine.
 WINDOWS_PACKAGES := g++-mingw-w64-x86-64-posix wine wine64 fonts-wine
+# The browser build (em++ finds Debian's acorn through NODE_PATH), the server of make run-web,
+# and the browser its tests drive.
+WEB_PACKAGES := emscripten node-acorn python3
+WEB_TEST_PACKAGES := chromium
+WEB_ENV := NODE_PATH=/usr/share/nodejs
+WEB_BUILD_DIR := build/emscripten
+WEB_DIR := build/web
+WEB_PORT ?= 8023
 DEBUG_DIR := build/debug
 RELEASE_DIR := build/release
 WINDOWS_DIR := build/windows
@@ -24,7 +35,7 @@ FUZZ_DIR := build/fuzz
 FUZZ_SECONDS ?= 60
 
 .PHONY: run test bench fuzz deps test-deps bench-deps debug release windows windows-deps windows-configure \
-        test-windows package package-deps test-package pictures clean
+        test-windows web web-deps web-configure run-web test-web package package-deps test-package pictures clean
 
 # The display is checked first, so that nothing is built for a program that cannot start.
 run:
@@ -43,6 +54,7 @@ test: debug
 	@echo "knot text fuzzer, 10 s: $$(grep -a '^Done' build/fuzz.log)"
 	@$(MAKE) --no-print-directory test-package
 	@$(MAKE) --no-print-directory test-windows
+	@$(MAKE) --no-print-directory test-web
 
 bench: bench-deps release
 	cmake --build $(RELEASE_DIR) -j$(JOBS) --target benchmarks
@@ -123,6 +135,30 @@ test-windows: deps test-deps
 	else \
 		echo "SKIPPED: Windows tests: cannot install $(WINDOWS_PACKAGES) (see build/windows-deps.log)"; \
 	fi
+
+web-deps:
+	@$(call install_missing,$(WEB_PACKAGES),--no-install-recommends)
+
+# The page alone, or with the tests of test-web (WEB_TESTS=ON).
+WEB_TESTS ?= OFF
+web-configure: web-deps
+	$(WEB_ENV) emcmake cmake -S . -B $(WEB_BUILD_DIR) -DCMAKE_BUILD_TYPE=Release -DBUILD_TESTING=$(WEB_TESTS) \
+		-DTESSARY_PAGE_DIR=$(CURDIR)/$(WEB_DIR) >/dev/null
+
+web: web-configure
+	$(WEB_ENV) cmake --build $(WEB_BUILD_DIR) -j$(JOBS) --target tessary
+
+run-web: web
+	@echo "tessary: http://127.0.0.1:$(WEB_PORT)/ (Ctrl+C ends the server)"
+	python3 -m http.server --bind 127.0.0.1 --directory $(WEB_DIR) $(WEB_PORT)
+
+# The mathematics' unit tests under node, the end-to-end scripts against the page in Chromium.
+test-web: deps test-deps web-deps
+	@$(call install_missing,$(WEB_TEST_PACKAGES),--no-install-recommends)
+	$(MAKE) --no-print-directory web-configure WEB_TESTS=ON
+	$(WEB_ENV) cmake --build $(WEB_BUILD_DIR) -j$(JOBS)
+	cd $(WEB_BUILD_DIR) && $(WEB_ENV) ctest --output-on-failure -j1
+	@grep -h '^random: ' $(WEB_BUILD_DIR)/Testing/Temporary/LastTest.log
 
 clean:
 	rm -rf build
