@@ -63,8 +63,10 @@ open_program() {
     "$PROGRAM_PATH" >"$WORK/program.out" 2>"$WORK/program.err" &
     PROGRAM=$!
     STARTED+=("$PROGRAM")
-    WINDOW=$(timeout 10 xdotool search --sync --onlyvisible --name Tessary 2>/dev/null | head -n 1)
-    [ -n "$WINDOW" ] || fail "no window named Tessary appeared"
+    # Searched afresh until found: a search fails as a whole when a window it reads goes away
+    # meanwhile, as Chromium's do while it starts.
+    poll 10 eval 'WINDOW=$(xdotool search --onlyvisible --name Tessary 2>/dev/null | head -n 1); [ -n "$WINDOW" ]' ||
+        fail "no window named Tessary appeared"
     find_client_origin
 }
 
