@@ -11,6 +11,9 @@
 // clang-format off
 EM_JS(void, tessary_blend_text, (std::uint32_t* pixels, std::int32_t width, std::int32_t height, std::int32_t x,
                                  std::int32_t y, const char* text, std::int32_t* area), {
+    HEAP32.fill(0, area >> 2, (area >> 2) + 4);
+    /* Without a page (the redraw times under node) there are no fonts: no text. */
+    if (typeof document === 'undefined') return;
     if (!Module.textCanvas) {
         Module.textCanvas = document.createElement('canvas');
         Module.textContext = Module.textCanvas.getContext('2d', {willReadFrequently: true});
