@@ -8,7 +8,7 @@
 # make run-web: build the page and serve it on 127.0.0.1 until Ctrl+C.
 # make fuzz: fuzz the knot and degree texts with libFuzzer (clang) for FUZZ_SECONDS seconds.
 # make package: the Debian package build/release/tessary_<version>_amd64.deb, made by CPack.
-# make pictures: the README's pictures in docs/, made by the Linux program and tessary.exe.
+# make pictures: the README's pictures in docs/, made by the Linux program, tessary.exe and the page.
 
 PACKAGES := cmake make g++ pkg-config libfltk1.3-dev libcairo2-dev libx11-dev fonts-dejavu-core
 # Only the tests need these: GoogleTest, Boost's exact integers, an X server with the tools that
@@ -110,10 +110,12 @@ test-package: package test-deps
 	bash tests/package.sh $(RELEASE_DIR)/tessary_*.deb
 
 # The Windows picture runs in the tests' Wine prefix.
-pictures: release test-deps windows
+pictures: release test-deps windows web
 	bash docs/pictures.sh $(RELEASE_DIR)/tessary
 	bash tests/windows/prefix.sh $(CURDIR)/$(WINDOWS_DIR)/wine
-	WINDOWS_PICTURE=1 bash tests/windows/e2e.sh $(CURDIR)/$(WINDOWS_DIR)/wine docs/pictures.sh $(WINDOWS_DIR)/tessary.exe
+	ONE_PICTURE=windows bash tests/windows/e2e.sh $(CURDIR)/$(WINDOWS_DIR)/wine docs/pictures.sh $(WINDOWS_DIR)/tessary.exe
+	@$(call install_missing,$(WEB_TEST_PACKAGES),--no-install-recommends)
+	ONE_PICTURE=web WEB_PAGE_DIR=$(CURDIR)/$(WEB_DIR) bash docs/pictures.sh tests/web/page.sh
 
 # The program alone, or with its tests for test-windows (WINDOWS_TESTS=ON).
 WINDOWS_TESTS ?= OFF

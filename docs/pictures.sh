@@ -1,7 +1,8 @@
 #!/bin/bash
 # Makes the README's pictures in docs/: the program on its own X server, one fixed set of points,
 # a PNG of the client area per construction and a GIF of a drag. Usage: pictures.sh PROGRAM
-# With WINDOWS_PICTURE set, PROGRAM runs tessary.exe under Wine and only windows.png is made.
+# With ONE_PICTURE set (windows: PROGRAM runs tessary.exe under Wine; web: it opens the page in
+# Chromium), only that picture is made, of the program on "DeBoor Splines".
 # Every step waits until the window has changed and holds still, so the same program on the same
 # machine gives the same bytes; PNGs carry no dates.
 source "$(dirname "$0")/../tests/e2e/lib.sh"
@@ -36,8 +37,8 @@ start_desktop
 open_program
 [ "$(client_size)" = 600x600 ] || fail "client area is $(client_size)"
 for point in "${POINTS[@]}"; do act press_release $point; done
-if [ -n "${WINDOWS_PICTURE:-}" ]; then
-    save windows
+if [ -n "${ONE_PICTURE:-}" ]; then
+    save "$ONE_PICTURE"
     exit 0
 fi
 save deboor-splines

@@ -3,10 +3,11 @@
 # Chromium's app window (a window of the viewport's size, named by the page's title) and ends
 # when that window closes, with status 0 unless Chromium failed or the page's log holds a
 # console message (the page writes none of its own, so this catches every console error,
-# uncaught exception and abort). The log goes to standard error. Usage: page.sh PAGE_DIR
+# uncaught exception and abort). The log goes to standard error.
+# Usage: page.sh PAGE_DIR, or page.sh alone with the folder in WEB_PAGE_DIR.
 # WEB_PROFILE names Chromium's profile folder (fresh; by default a temporary one), and
 # WEB_CHROMIUM_FLAGS adds flags (the remote debugging port for touch).
-PAGE_DIR=$1
+PAGE_DIR=${1:-$WEB_PAGE_DIR}
 WORK=$(mktemp -d)
 server=0 browser=0
 stop() {
