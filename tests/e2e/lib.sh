@@ -65,7 +65,7 @@ open_program() {
     STARTED+=("$PROGRAM")
     # Searched afresh until found: a search fails as a whole when a window it reads goes away
     # meanwhile, as Chromium's do while it starts.
-    poll 10 eval 'WINDOW=$(xdotool search --onlyvisible --name Tessary 2>/dev/null | head -n 1); [ -n "$WINDOW" ]' ||
+    poll 30 eval 'WINDOW=$(xdotool search --onlyvisible --name Tessary 2>/dev/null | head -n 1); [ -n "$WINDOW" ]' ||
         fail "no window named Tessary appeared"
     find_client_origin
 }

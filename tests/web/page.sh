@@ -35,7 +35,7 @@ port=$(sed -n 's/.* port \([0-9]*\).*/\1/p' "$WORK/server.log" | head -n 1)
 # network: nothing of Chromium's own may try to reach it.
 chromium --app="http://127.0.0.1:$port/" --window-size=600,600 --user-data-dir="${WEB_PROFILE:-$WORK/profile}" \
     --no-sandbox --test-type --no-first-run --disable-background-networking --disable-component-update \
-    --disable-sync --disable-quic --enable-logging=stderr --v=0 ${WEB_CHROMIUM_FLAGS:-} 2>"$WORK/chromium.log" &
+    --disable-sync --disable-quic --disable-gpu --disable-extensions --enable-logging=stderr --v=0 ${WEB_CHROMIUM_FLAGS:-} 2>"$WORK/chromium.log" &
 browser=$!
 # The app window is the browser's first. Keys the page cannot keep from the browser (F1, F12)
 # open windows of its own, which outlive the page's: the program has ended when its window has.
