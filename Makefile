@@ -3,6 +3,7 @@
 #            Windows build's tests under Wine (skipped, with one line, where Wine cannot be had),
 #            then the browser build's tests under node and in Chromium.
 # make bench: build the benchmarks in Release and print their table.
+# make bench-web: the browser build's redraw times beside the native Release build's.
 # make windows: build the Windows program, build/windows/tessary.exe, with mingw-w64.
 # make web: build the page, build/web/ (index.html, tessary.js, tessary.wasm, the icon), with em++.
 # make run-web: build the page and serve it on 127.0.0.1 until Ctrl+C.
@@ -34,7 +35,7 @@ JOBS := $(shell nproc 2>/dev/null || echo 2)
 FUZZ_DIR := build/fuzz
 FUZZ_SECONDS ?= 60
 
-.PHONY: run test bench fuzz deps test-deps bench-deps debug release windows windows-deps windows-configure \
+.PHONY: run test bench bench-web fuzz deps test-deps bench-deps debug release windows windows-deps windows-configure \
         test-windows web web-deps web-configure run-web test-web package package-deps test-package pictures clean
 
 # The display is checked first, so that nothing is built for a program that cannot start.
@@ -59,6 +60,12 @@ test: debug
 bench: bench-deps release
 	cmake --build $(RELEASE_DIR) -j$(JOBS) --target benchmarks
 	bash bench/run.sh $(RELEASE_DIR)
+
+# The browser build's redraw times beside the native ones.
+bench-web: bench-deps release web
+	cmake --build $(RELEASE_DIR) -j$(JOBS) --target benchmarks
+	$(WEB_ENV) cmake --build $(WEB_BUILD_DIR) -j$(JOBS) --target web_redraw_times
+	bash bench/web.sh $(RELEASE_DIR) $(WEB_BUILD_DIR)
 
 fuzz: deps
 	@$(call install_missing,clang libclang-rt-14-dev,)
