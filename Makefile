@@ -22,7 +22,7 @@ BENCH_PACKAGES := libbenchmark-dev
 WINDOWS_PACKAGES := g++-mingw-w64-x86-64-posix wine wine64 fonts-wine
 # The browser build (em++ finds Debian's acorn through NODE_PATH), the server of make run-web,
 # and the browser its tests drive.
-WEB_PACKAGES := emscripten node-acorn python3
+WEB_PACKAGES := cmake make emscripten node-acorn python3
 WEB_TEST_PACKAGES := chromium
 WEB_ENV := NODE_PATH=/usr/share/nodejs
 WEB_BUILD_DIR := build/emscripten
