@@ -59,6 +59,9 @@ public:
     // Brushes (a check box hands one to its parent for its background).
     virtual NativeHandle createSolidBrush(Colour colour) = 0;
     virtual void deleteBrush(NativeHandle brush) = 0;
+    // Text drawn on a device context that a control hands its parent keeps the background
+    // beneath it, so a check box's label stands on the box's brush.
+    virtual void setTransparentBackground(NativeHandle context) = 0;
 
     // Child controls of a parent window, by role; each reports to the parent's procedure
     // with the control's handle in lParam.
