@@ -1,7 +1,8 @@
 #pragma once
 // The operations the program needs from the desktop, grouped by role. The window, panel
-// and control classes are the only callers; the backends (headless for tests, FLTK for
-// the desktop) translate their own events into the Win32 message numbers of Messages.h.
+// and control classes are the only callers; the backends (headless for tests, FLTK and Win32
+// for the desktops, the browser's) translate their own events into the Win32 message numbers
+// of Messages.h.
 #include <cstdint>
 #include <memory>
 
