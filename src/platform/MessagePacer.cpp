@@ -10,7 +10,8 @@ struct Input {
 
 constexpr std::uint64_t KEY = 1ull << 32;
 
-Input inputOf(const Message& message) {
+Input inputOf(const Message& message, NativeHandle polled) {
+    if (message.window != polled) return {};
     switch (message.message) {
     case WM_LBUTTONDOWN: return {Edge::Press, WM_LBUTTONDOWN};
     case WM_LBUTTONUP: return {Edge::Release, WM_LBUTTONDOWN};
@@ -30,18 +31,18 @@ Input inputOf(const Message& message) {
 }  // namespace
 
 // A key held down repeats its press: the state stays, so nothing waits.
-bool MessagePacer::holdsBack(const Message& message) const {
-    const Input input = inputOf(message);
+bool MessagePacer::holdsBack(const Message& message, NativeHandle polled) const {
+    const Input input = inputOf(message, polled);
     const auto found = changed_.find(input.id);
     return input.edge != Edge::None && found != changed_.end() && found->second != (input.edge == Edge::Press);
 }
 
-bool MessagePacer::isButtonPress(const Message& message) {
-    const Input input = inputOf(message);
+bool MessagePacer::isButtonPress(const Message& message, NativeHandle polled) {
+    const Input input = inputOf(message, polled);
     return input.edge == Edge::Press && input.id < KEY;
 }
 
-void MessagePacer::handedOut(const Message& message) {
-    const Input input = inputOf(message);
+void MessagePacer::handedOut(const Message& message, NativeHandle polled) {
+    const Input input = inputOf(message, polled);
     if (input.edge != Edge::None) changed_[input.id] = input.edge == Edge::Press;
 }

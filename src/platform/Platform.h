@@ -1,7 +1,8 @@
 #pragma once
 // The operations the program needs from the desktop, grouped by role. The window, panel
-// and control classes are the only callers; the backends (headless for tests, FLTK for
-// the desktop) translate their own events into the Win32 message numbers of Messages.h.
+// and control classes are the only callers; the backends (headless for tests, FLTK and Win32
+// for the desktops, the browser's) translate their own events into the Win32 message numbers
+// of Messages.h.
 #include <cstdint>
 #include <memory>
 
@@ -59,6 +60,9 @@ public:
     // Brushes (a check box hands one to its parent for its background).
     virtual NativeHandle createSolidBrush(Colour colour) = 0;
     virtual void deleteBrush(NativeHandle brush) = 0;
+    // Text drawn on a device context that a control hands its parent keeps the background
+    // beneath it, so a check box's label stands on the box's brush.
+    virtual void setTransparentBackground(NativeHandle context) = 0;
 
     // Child controls of a parent window, by role; each reports to the parent's procedure
     // with the control's handle in lParam.

@@ -37,7 +37,8 @@ LRESULT CheckBox::handleMessage(std::uint32_t message, WPARAM wParam, LPARAM lPa
         if (highWord(wParam) == BN_CLICKED) activate();
         return 1;
     case WM_CTLCOLORSTATIC:
-        // Our surfaces draw text transparently already; only the background brush is needed.
+        // The label on the frame's grey, not on the text's own background.
+        platform().setTransparentBackground(static_cast<NativeHandle>(wParam));
         return static_cast<LRESULT>(brush);
     default: return 0;
     }

@@ -2,11 +2,11 @@
 # "DeBoor Splines", where the program starts: its curve and shells, the typed degree and knots.
 source "$(dirname "$0")/lib.sh"
 
-# Replaces the text of the edit box at the client point (x, y) with the third argument.
-# Wine's edit box knows no Ctrl+A: the text is cleared from the end instead.
+# Replaces the text of the edit box at the client point (x, y) with the third argument, as
+# quickly as a user types. Wine's edit box knows no Ctrl+A: the text is cleared from the end.
 type_into() {
-    xdotool mousemove --window "$WINDOW" "$1" "$2" click 1 sleep 0.2 key End key --repeat 80 --delay 5 BackSpace \
-        type --delay 20 "$3"
+    xdotool mousemove --window "$WINDOW" "$1" "$2" click 1 sleep 0.2 key End key --repeat 80 --delay 4 BackSpace \
+        type --delay 25 "$3"
 }
 
 start_desktop
@@ -18,6 +18,9 @@ for point in "100 400" "200 100" "400 100" "500 450"; do press_release $point; d
 expect_screen "four clicks: no uniform cubic segment with its shells" \
     'colour_near "$GREEN" 216 150' 'colour_near "$GREEN" 383 158' 'pixels_are "$BLUE" "300 113" "300 100"'
 pass "four clicks give one uniform cubic segment with its shells"
+# Above and below the "Draw Shells" label, where Windows drew the text's own white background.
+expect_screen "the \"Draw Shells\" label does not stand on grey" \
+    'pixels_are "$GREY" "40 524" "70 524" "100 524" "40 539" "70 539" "100 539"'
 
 # Degree 2: from the middle of p0 p1 to that of p2 p3.
 type_into 567 572 2
@@ -27,6 +30,14 @@ type_into 567 572 0000000003  # ten digits; cut to two, they would keep degree 2
 expect_screen "a degree of ten digits did not reach the curve" 'colour_near "$GREEN" 216 150'
 type_into 567 572 2
 pass "a typed degree, also of ten digits, changes the curve"
+
+# Typed at full speed, the list's curve shows at once. Clamped at its start, it runs from p0 through
+# (2 p0 + 5 p1 + p2) / 8 at the knot 1/2, no longer through the uniform curve's (212, 137).
+type_into 300 572 "0, 0, 0, 1, 2, 4, 7, 7, 7"
+sleep 0.6
+settles_to 'colour_near "$GREEN" 200 175' '! colour_near "$GREEN" 212 137' ||
+    fail "0.6 s after the last key the typed knot list's curve did not show"
+pass "a knot list typed at full speed shows its curve at once"
 
 # Clamped: the Bézier curve of p0, p1, p2, at a quarter (9 p0 + 6 p1 + p2) / 16. The list is
 # 202 characters long, and cut anywhere it gives the uniform knots again.

@@ -1,6 +1,6 @@
 #!/bin/bash
-# "Midpoint" in the real window: an instant click and Escape, the bar, a hovered tab, "Clear", a
-# click right after a quick move.
+# "Midpoint" in the real window: an instant click and Escape, the bar, a hovered tab, a drag let go
+# outside the window, "Clear", a click right after a quick move.
 source "$(dirname "$0")/lib.sh"
 
 start_desktop
@@ -28,6 +28,14 @@ expect_screen "the hovered \"Cubic Splines\" tab has no green outline" 'pixels_a
 xdotool mousemove --window "$WINDOW" 300 300
 expect_screen "the outline stayed after the mouse left the tab" '! pixels_are "$GREEN" "124 15"'
 pass "hovering a tab outlines it in its own colour"
+
+# A point dragged out of the window and let go there stays red at the panel's edge; the pointer
+# coming back without a button leaves it there.
+xdotool mousemove --window "$WINDOW" 500 450 sleep 0.05 mousedown 1 sleep 0.06 mousemove --window "$WINDOW" 550 450 \
+    sleep 0.06 mousemove --window "$WINDOW" 700 450 sleep 0.1 mouseup 1 sleep 0.1 mousemove --window "$WINDOW" 300 300
+expect_screen "a point let go outside the window is held or moved" \
+    'pixels_are "$RED" "579 450"' 'pixels_are "$WHITE" "300 300" "500 450"'
+pass "a drag let go outside the window ends there, the point red at the panel's edge"
 
 press_release 535 582  # "Clear"
 expect_screen "\"Clear\" left points or curve behind" \

@@ -128,6 +128,10 @@ TEST_F(SceneTest, ButtonsAndCheckBoxesActOnTheirOwnClicksOnly) {
         EXPECT_EQ(std::count(headless->defaultHandled.begin(), headless->defaultHandled.end(), WM_COMMAND), c.toWindow);
         EXPECT_EQ(headless->focus == window->nativeHandle(), c.code == BN_CLICKED && c.toWindow == 0) << "keys back";
     }
+    // The box's label stands on its grey brush: the device context it is handed draws text transparently.
+    EXPECT_EQ(box->handleMessage(WM_CTLCOLORSTATIC, 77, box->handle), static_cast<LRESULT>(box->brush));
+    EXPECT_EQ(box->handleMessage(WM_CTLCOLORSTATIC, 78, clear), 0);
+    EXPECT_EQ(headless->transparentContexts, std::vector<NativeHandle>{77});
 }
 
 // The knot box's text is read once per edit, at most 255 characters of it.

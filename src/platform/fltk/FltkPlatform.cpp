@@ -104,10 +104,10 @@ bool FltkPlatform::peekMessage(NativeHandle filter, Message& message) {
     }
     auto found = std::find_if(queue.begin(), queue.end(),
                               [&](const Message& m) { return filter == 0 || m.window == filter; });
-    if (found == queue.end() || pacer.holdsBack(*found)) return false;
+    if (found == queue.end() || pacer.holdsBack(*found, filter)) return false;
     message = *found;
     queue.erase(found);
-    pacer.handedOut(message);
+    pacer.handedOut(message, filter);
     return true;
 }
 
@@ -149,6 +149,9 @@ NativeHandle FltkPlatform::createSolidBrush(Colour) { return nextHandle(); }
 
 // The toolkit paints the check box's background itself; a brush is only a token.
 void FltkPlatform::deleteBrush(NativeHandle) {}
+
+// No device context reaches the program: the toolkit draws the labels itself.
+void FltkPlatform::setTransparentBackground(NativeHandle) {}
 
 NativeHandle FltkPlatform::createPushButton(const char* text, std::int32_t x, std::int32_t y, std::int32_t width,
                                             std::int32_t height, NativeHandle parent) {

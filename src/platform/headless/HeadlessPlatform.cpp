@@ -150,6 +150,8 @@ NativeHandle HeadlessPlatform::createSolidBrush(Colour) {
 
 void HeadlessPlatform::deleteBrush(NativeHandle) { --liveBrushes; }
 
+void HeadlessPlatform::setTransparentBackground(NativeHandle context) { transparentContexts.push_back(context); }
+
 NativeHandle HeadlessPlatform::createPushButton(const char* text, std::int32_t x, std::int32_t y, std::int32_t width,
                                                 std::int32_t height, NativeHandle parent) {
     return addControl(HeadlessControl::Role::PushButton, text, x, y, width, height, parent);

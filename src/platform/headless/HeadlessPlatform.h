@@ -61,6 +61,7 @@ public:
     std::int32_t sleptMilliseconds = 0;
     NativeHandle focus = 0;
     std::int32_t liveBrushes = 0;
+    std::vector<NativeHandle> transparentContexts;  // in the order set
 
     // Platform.
     bool registerClass(const char* className, std::uint32_t style, WindowProcedure procedure) override;
@@ -80,6 +81,7 @@ public:
     void sleep(std::int32_t milliseconds) override;
     NativeHandle createSolidBrush(Colour colour) override;
     void deleteBrush(NativeHandle brush) override;
+    void setTransparentBackground(NativeHandle context) override;
     NativeHandle createPushButton(const char* text, std::int32_t x, std::int32_t y, std::int32_t width,
                                   std::int32_t height, NativeHandle parent) override;
     NativeHandle createCheckBox(const char* text, std::int32_t x, std::int32_t y, std::int32_t width,

@@ -46,6 +46,24 @@ NativeHandle createChild(const char* className, const char* text, DWORD style, s
 // window would paint over them.
 constexpr DWORD MAIN_WINDOW_STYLE = WS_OVERLAPPEDWINDOW | WS_VISIBLE | WS_CLIPCHILDREN;
 
+// Windows hands a release to the window under the pointer, X to the window that took the
+// press. As on X, the polled window keeps the mouse from a press in its client area until the
+// last button is up, so a drag ends where the button is let go, also outside the window.
+void captureWhileButtonsDown(const MSG& message, HWND polled) {
+    if (message.hwnd != polled) return;
+    switch (message.message) {
+    case WM_LBUTTONDOWN:
+    case WM_RBUTTONDOWN:
+    case WM_MBUTTONDOWN: SetCapture(polled); break;
+    case WM_LBUTTONUP:
+    case WM_RBUTTONUP:
+    case WM_MBUTTONUP:
+        if ((message.wParam & (MK_LBUTTON | MK_RBUTTON | MK_MBUTTON)) == 0) ReleaseCapture();
+        break;
+    default: break;
+    }
+}
+
 Message messageOf(const MSG& native) {
     return Message{handleOf(native.hwnd), native.message, native.wParam, native.lParam};
 }
@@ -110,14 +128,17 @@ void Win32Platform::releaseDC(NativeHandle window, Surface* context) {
 }
 
 bool Win32Platform::peekMessage(NativeHandle filter, Message& message) {
-    if (!holding && !PeekMessageA(held.get(), hwndOf(filter), 0, 0, PM_REMOVE)) return false;
+    if (!holding) {
+        if (!PeekMessageA(held.get(), hwndOf(filter), 0, 0, PM_REMOVE)) return false;
+        captureWhileButtonsDown(*held, hwndOf(filter));
+    }
     holding = true;
     // Nothing after a held message is handed out either, so the order stays.
-    if (pressUnseen() || pacer.holdsBack(messageOf(*held))) return false;
+    if (pressUnseen(filter) || pacer.holdsBack(messageOf(*held), filter)) return false;
     holding = false;
     *handedOut = *held;
     message = messageOf(*handedOut);
-    pacer.handedOut(message);
+    pacer.handedOut(message, filter);
     return true;
 }
 
@@ -145,14 +166,14 @@ void Win32Platform::endPaint(NativeHandle window) { EndPaint(hwndOf(window), pai
 // pointer until the queue is read (up to 100 ms), so a quick move and click would land where
 // the pointer was before: a press away from the seen cursor waits, and the next frame sees
 // the cursor where the press was.
-bool Win32Platform::pressUnseen() const {
-    return frameCursor && MessagePacer::isButtonPress(messageOf(*held)) &&
+bool Win32Platform::pressUnseen(NativeHandle polled) const {
+    return frameCursor && MessagePacer::isButtonPress(messageOf(*held), polled) &&
            (held->pt.x != frameCursor->x || held->pt.y != frameCursor->y);
 }
 
 Point Win32Platform::cursorPosition(NativeHandle window) {
     POINT cursor{};
-    if (holding && MessagePacer::isButtonPress(messageOf(*held)))
+    if (holding && MessagePacer::isButtonPress(messageOf(*held), window))
         cursor = held->pt;
     else
         GetCursorPos(&cursor);
@@ -172,6 +193,10 @@ NativeHandle Win32Platform::createSolidBrush(Colour colour) {
 }
 
 void Win32Platform::deleteBrush(NativeHandle brush) { DeleteObject(reinterpret_cast<HGDIOBJ>(brush)); }
+
+void Win32Platform::setTransparentBackground(NativeHandle context) {
+    SetBkMode(reinterpret_cast<HDC>(context), TRANSPARENT);
+}
 
 NativeHandle Win32Platform::createPushButton(const char* text, std::int32_t x, std::int32_t y, std::int32_t width,
                                              std::int32_t height, NativeHandle parent) {

@@ -36,6 +36,7 @@ public:
     void sleep(std::int32_t milliseconds) override;
     NativeHandle createSolidBrush(Colour colour) override;
     void deleteBrush(NativeHandle brush) override;
+    void setTransparentBackground(NativeHandle context) override;
     NativeHandle createPushButton(const char* text, std::int32_t x, std::int32_t y, std::int32_t width,
                                   std::int32_t height, NativeHandle parent) override;
     NativeHandle createCheckBox(const char* text, std::int32_t x, std::int32_t y, std::int32_t width,
@@ -60,7 +61,7 @@ public:
                           std::int32_t height) override;
 
 private:
-    bool pressUnseen() const;
+    bool pressUnseen(NativeHandle polled) const;
 
     // Each window's device context from getDC until releaseDC, as a surface.
     std::map<NativeHandle, std::unique_ptr<GdiSurface>> contexts;
