@@ -45,10 +45,10 @@ bool WebPlatform::peekMessage(NativeHandle filter, Message& message) {
     if (!pumpedThisFrame_) pumpEvents();
     auto found = std::find_if(queue_.begin(), queue_.end(),
                               [&](const Message& m) { return filter == 0 || m.window == filter; });
-    if (found == queue_.end() || pacer_.holdsBack(*found)) return false;
+    if (found == queue_.end() || pacer_.holdsBack(*found, window_)) return false;
     message = *found;
     queue_.erase(found);
-    pacer_.handedOut(message);
+    pacer_.handedOut(message, window_);
     return true;
 }
 
@@ -104,6 +104,9 @@ NativeHandle WebPlatform::createSolidBrush(Colour) { return nextHandle(); }
 
 // A check box's background is the page's: transparent over the canvas. A brush is only a token.
 void WebPlatform::deleteBrush(NativeHandle) {}
+
+// The check box's label stands on the canvas already.
+void WebPlatform::setTransparentBackground(NativeHandle) {}
 
 NativeHandle WebPlatform::createPushButton(const char* text, std::int32_t x, std::int32_t y, std::int32_t width,
                                            std::int32_t height, NativeHandle parent) {

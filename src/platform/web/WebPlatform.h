@@ -32,6 +32,7 @@ public:
     void sleep(std::int32_t milliseconds) override;
     NativeHandle createSolidBrush(Colour colour) override;
     void deleteBrush(NativeHandle brush) override;
+    void setTransparentBackground(NativeHandle context) override;
     NativeHandle createPushButton(const char* text, std::int32_t x, std::int32_t y, std::int32_t width,
                                   std::int32_t height, NativeHandle parent) override;
     NativeHandle createCheckBox(const char* text, std::int32_t x, std::int32_t y, std::int32_t width,
