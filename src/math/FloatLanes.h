@@ -57,11 +57,12 @@ FLOAT_LANES_INLINED void raise(FloatLanes* row, std::size_t m, const FloatLanes&
 }
 
 // The construction on a row of m values down to one, left in row[0]. Unless both are null,
-// firsts[l - 1] and lasts[l - 1] get the first and last value of every level l = 1 .. m - 1. Four levels a
-// pass: a value is loaded and stored once per four lerp steps, not once per step.
+// firsts[l - 1] and lasts[l - 1] get the first and last value of every level l = 1 .. m - 1. Several
+// levels a pass (four unless the caller measured better): a value is loaded and stored once per
+// LEVELS_PER_PASS lerp steps, not once per step. The values are the same for any number.
+template <std::size_t LEVELS_PER_PASS = 4>
 FLOAT_LANES_INLINED void construct(FloatLanes* row, std::size_t m, const FloatLanes& t, FloatLanes* firsts = nullptr,
                                    FloatLanes* lasts = nullptr) {
-    constexpr std::size_t LEVELS_PER_PASS = 4;
     std::size_t below = 0;  // the level of the row's values
     const auto at = [&below](FloatLanes* edges) { return edges == nullptr ? nullptr : edges + below; };
     for (; m > LEVELS_PER_PASS; m -= LEVELS_PER_PASS, below += LEVELS_PER_PASS)

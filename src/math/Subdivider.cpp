@@ -4,6 +4,14 @@
 
 namespace {
 
+// Levels of a split raised in one pass. In wasm, eight halve the split's time against four
+// (measured under node); on x86-64 four are quicker, and so they are for NLI's lanes everywhere.
+#if defined(__wasm_simd128__)
+constexpr std::size_t SPLIT_LEVELS_PER_PASS = 8;
+#else
+constexpr std::size_t SPLIT_LEVELS_PER_PASS = 4;
+#endif
+
 FloatLanes broadcast(float value) {
     FloatLanes lanes;
     lanes.fill(value);
@@ -53,7 +61,7 @@ WIDEST_LANES void Subdivider::splitRow(const Row& row, Row& first, Row& second) 
     std::copy(row.begin(), row.end(), work.begin());
     lefts[0] = work[0];
     rights[0] = work[count - 1];
-    construct(work.data(), count, broadcast(0.5f), &lefts[1], &rights[1]);
+    construct<SPLIT_LEVELS_PER_PASS>(work.data(), count, broadcast(0.5f), &lefts[1], &rights[1]);
     constexpr std::size_t HALF_LANES = FLOAT_LANES / 2;
     for (std::size_t p = 0; p < count; ++p)
         for (std::size_t i = 0; i < FLOAT_LANES; ++i) {
