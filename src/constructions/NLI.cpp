@@ -7,7 +7,6 @@
 #include "GeneratorControls.h"
 #include "PixelPath.h"
 #include "ShellPainter.h"
-#include "ThreadSupport.h"
 
 namespace {
 constexpr std::int32_t CURVE_DOT_RADIUS = 6;
@@ -45,7 +44,8 @@ void NLI::drawCurve(const std::vector<ControlPoint*>& points) {
 }
 
 // Every group of parameters is constructed on its own: with a large polygon a second thread
-// takes the later half, and two cores halve the time, with the same curve points.
+// takes the later half, and two cores halve the time, with the same curve points. A build
+// without threads (the browser's) reports exactly one core, so it never tries to start one.
 void NLI::construct(const std::vector<float>& parameters, std::vector<Vec2>& curve) {
     constexpr std::size_t LANES = CasteljauLanes::LANES;
     const auto run = [&](CasteljauLanes& runner, std::size_t from, std::size_t to) {
@@ -53,8 +53,7 @@ void NLI::construct(const std::vector<float>& parameters, std::vector<Vec2>& cur
     };
     const std::size_t middle = parameters.size() / LANES / 2 * LANES;
     std::thread later;
-    if (work.size() * work.size() * parameters.size() >= SPLIT_STEPS && THREADS_AVAILABLE &&
-        std::thread::hardware_concurrency() > 1) {
+    if (work.size() * work.size() * parameters.size() >= SPLIT_STEPS && std::thread::hardware_concurrency() > 1) {
         try {
             later = std::thread(run, std::ref(laterLanes), middle, parameters.size());
         } catch (const std::system_error&) {  // no thread to be had: all on this one
